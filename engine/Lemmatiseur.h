@@ -1,0 +1,61 @@
+// The adjective analysis engine: record, codes, explanation buffer, the eight
+// exception lexicons, the number and gender stages and the lexicon loader.
+// All words, endings and explanations are Windows-1252 text.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "Liste.h"
+
+inline constexpr std::size_t TAILLE_MOT = 51;          // 50 characters and the terminator
+inline constexpr std::size_t TAILLE_EXPLICATION = 354; // longest explanation and the terminator
+
+struct Analyse {
+    char Mot[TAILLE_MOT];
+    std::uint8_t CodeGenre;
+    std::uint8_t CodeNombre;
+};
+
+enum : std::uint8_t {
+    GENRE_MASCULIN = 0,
+    GENRE_FEMININ = 1,
+    GENRE_INDETERMINE = 2,
+    GENRE_INVARIABLE = 3,
+};
+
+enum : std::uint8_t {
+    NOMBRE_SINGULIER = 0,
+    NOMBRE_PLURIEL = 1,
+    NOMBRE_INDETERMINE = 2,
+    NOMBRE_INVARIABLE = 3,
+};
+
+struct ListeDouble {
+    Liste* Formes;
+    Liste* Lemmes;
+};
+
+extern char BufExplication[TAILLE_EXPLICATION];
+
+extern Liste* ListeA;
+extern Liste* ListeB;
+extern ListeDouble ListeC;
+extern Liste* ListeD;
+extern ListeDouble ListeE;
+extern Liste* ListeF;
+extern ListeDouble ListeG;
+extern Liste* ListeH;
+
+// Analysis.
+const char* AnalyserAdjectif(const char* mot, Analyse* analyse);
+bool AnalyserNombre(char* mot, std::uint8_t* genre, std::uint8_t* nombre);
+void AnalyserGenre(char* mot, std::uint8_t* genre);
+bool ConsonneDoublee(const char* mot);
+char* LemmeCorrespondant(char* mot, Liste* formes, Liste* lemmes);
+
+// Loading (lexicon files by name, relative to the current directory).
+void ChargerExceptions();
+Liste* ChargerSimple(const char* nom);
+void ChargerDouble(const char* nom, ListeDouble* sortie);
+void LibererExceptions();

@@ -1,0 +1,34 @@
+// The one error report of the system, and the warning sink.
+//
+// Every text handed to MessageErreur is code page 850. The report is composed
+// into a 500-byte buffer and handed to the installed presenter, which shows it
+// and returns when the user has acknowledged it. The default presenter writes
+// the report to standard error in UTF-8; the window installs a modal box;
+// tests install a recorder.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+
+// Size of the composed report, terminator included.
+inline constexpr std::size_t TAILLE_RAPPORT = 500;
+
+// Shows a composed report (code page 850) under a caption (code page 850) and
+// returns the box's answer: the OK code (1), or 0 when nothing could be shown.
+using PresentateurErreur = std::function<int(const char* rapport, const char* titre)>;
+
+// Caption of every report box, code page 850.
+const char* TitreRapport();
+
+// Composes the nine-line report; never writes past `tampon`. Returns the length.
+std::size_t ComposerRapport(char (&tampon)[TAILLE_RAPPORT], const char* message,
+                            const char* module, const char* fonction);
+
+int MessageErreur(const char* message, const char* module, const char* fonction);
+void MessageAvertissement(const char* message);
+
+// Installs a presenter and returns the previous one; an empty one restores the default.
+PresentateurErreur InstallerPresentateur(PresentateurErreur presentateur);
+
+// The default presenter: caption and report on standard error, in UTF-8.
+int PresenterSurErreurStandard(const char* rapport, const char* titre);
