@@ -1,0 +1,43 @@
+// Module FICHIERS: opening a file for writing after asking before overwriting it.
+#include "Console.h"
+#include "Fichiers.h"
+#include "PagesDeCode.h"
+#include "Terminal.h"
+
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+// A file name (UTF-8, as the system names files) as code page 850 text for
+// the console; characters the code page lacks show as "?".
+std::string NomPourConsole(const char* nom) {
+    const pages::Conversion1252 conversion = pages::Utf8VersCp1252(nom);
+    std::string texte = conversion.texte;
+    for (char& octet : texte) {
+        octet = pages::Cp1252VersCp850(octet);
+    }
+    return texte;
+}
+
+// Asks whether to overwrite `nom`; ends the process with status 1 on no.
+void ConfirmerEcrasement(const char* nom) {
+    std::string question = "Le fichier '"_cp850;
+    question += NomPourConsole(nom);
+    question += "' existe déja et va être écraser.\nContinuer ?"_cp850;
+    terminal::ConsoleCourante().Ecrire(question.data(), question.size());
+    if (DemanderOuiNon() == 0) {
+        AnnoncerInterruption();
+        std::exit(1);
+    }
+}
+
+} // namespace
+
+// A null name or mode is reported by fOuvrir.
+std::FILE* fCreer(const char* nom, const char* mode) {
+    if (fExiste(nom)) {
+        ConfirmerEcrasement(nom);
+    }
+    return fOuvrir(nom, mode);
+}
