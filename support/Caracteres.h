@@ -4,10 +4,12 @@
 
 using Octet = unsigned char;
 
-extern const char VoyellesMaj[];
-extern const char VoyellesMin[];
-extern const char AccentsMaj[];
-extern const char AccentsMin[];
+// NUL-terminated tables. Entry i of each lower-case table is the partner of
+// entry i of the upper-case table; the accent tables are code page 850.
+extern const char* const VoyellesMaj; // "AIUEO"
+extern const char* const VoyellesMin; // "aiueo"
+extern const char* const AccentsMaj;  // 13 upper-case accented letters
+extern const char* const AccentsMin;  // their partners (12 distinct bytes)
 
 // Tests: 1 (true) or 0 (false).
 int EstVoyelle(Octet c);

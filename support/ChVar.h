@@ -14,7 +14,8 @@ void AfficherChVar(const void* chaine);
 
 // The heap behind the support library's allocations (heap strings, list
 // records and nodes). Tests replace it to make allocations fail; a null
-// argument restores malloc. Returns the previous allocator.
+// argument restores malloc. Returns the previous allocator. Blocks are
+// released with free(), so a replacement must hand out malloc'd memory.
 using Allocateur = void* (*)(std::size_t taille);
 Allocateur DefinirAllocateur(Allocateur allocateur);
 void* Allouer(std::size_t taille);

@@ -1,6 +1,13 @@
 // Module "GESTION DES LISTES": circular doubly linked list with 1-based
 // 16-bit positions and a cursor; a generic layer over untyped elements and a
 // word layer that owns heap copies of words.
+//
+// Failures are reported through MessageErreur and the caller goes on. Every
+// operation accepts a null list and then does nothing (or answers 0/null). A
+// record that fails its initialisation check (VerifInit) is reported and then
+// left untouched, so a copy made by value never corrupts the list it shares
+// nodes with. Refused insertions (position out of range, full list, failed
+// allocation) insert nothing; the word layer then releases its copy.
 #pragma once
 
 #include <cstdint>

@@ -1,0 +1,87 @@
+#include "MessageErreur.h"
+
+#include "AdjoraConfig.h"
+#include "PagesDeCode.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <utility>
+
+namespace {
+
+// Appends texts to a fixed buffer, dropping whatever does not fit; the buffer
+// always stays NUL-terminated.
+class Redacteur {
+  public:
+    explicit Redacteur(char (&tampon)[TAILLE_RAPPORT]) : tampon_(tampon) { tampon_[0] = '\0'; }
+
+    void Ajouter(const char* texte) {
+        if (texte == nullptr) {
+            return;
+        }
+        const std::size_t place = TAILLE_RAPPORT - 1 - longueur_;
+        const std::size_t n = std::min(std::strlen(texte), place);
+        std::memcpy(tampon_ + longueur_, texte, n);
+        longueur_ += n;
+        tampon_[longueur_] = '\0';
+    }
+
+    std::size_t Longueur() const { return longueur_; }
+
+  private:
+    char (&tampon_)[TAILLE_RAPPORT];
+    std::size_t longueur_ = 0;
+};
+
+PresentateurErreur& Presentateur() {
+    static PresentateurErreur presentateur = PresenterSurErreurStandard;
+    return presentateur;
+}
+
+} // namespace
+
+const char* TitreRapport() {
+    return "Erreur à l'execution"_cp850;
+}
+
+std::size_t ComposerRapport(char (&tampon)[TAILLE_RAPPORT], const char* message, const char* module,
+                            const char* fonction) {
+    Redacteur r(tampon);
+    r.Ajouter("Erreur !\n\n* MESSAGE : ");
+    r.Ajouter(message);
+    r.Ajouter("\n* MODULE : ");
+    r.Ajouter(module);
+    r.Ajouter("\n* FONCTION : ");
+    r.Ajouter(fonction);
+    r.Ajouter("\n\n");
+    r.Ajouter("Reportez toute erreur afin qu'elle soit corrigée à\n"_cp850);
+    r.Ajouter(pages::kTexte850<ADJORA_MAINTENEUR_NOM " : " ADJORA_MAINTENEUR_EMAIL>.data());
+    r.Ajouter("\nMerci !");
+    return r.Longueur();
+}
+
+int MessageErreur(const char* message, const char* module, const char* fonction) {
+    char rapport[TAILLE_RAPPORT];
+    ComposerRapport(rapport, message, module, fonction);
+    const PresentateurErreur& presenter = Presentateur();
+    return presenter ? presenter(rapport, TitreRapport()) : 0;
+}
+
+void MessageAvertissement(const char* /*message*/) {}
+
+PresentateurErreur InstallerPresentateur(PresentateurErreur presentateur) {
+    if (!presentateur) {
+        presentateur = PresenterSurErreurStandard;
+    }
+    return std::exchange(Presentateur(), std::move(presentateur));
+}
+
+int PresenterSurErreurStandard(const char* rapport, const char* titre) {
+    const std::string texte = "\n" + pages::Cp850VersUtf8(titre ? titre : "") + "\n" +
+                              pages::Cp850VersUtf8(rapport ? rapport : "") + "\n\n";
+    std::fputs(texte.c_str(), stderr);
+    std::fflush(stderr);
+    return 1;
+}
