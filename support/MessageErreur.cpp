@@ -79,8 +79,11 @@ PresentateurErreur InstallerPresentateur(PresentateurErreur presentateur) {
 }
 
 int PresenterSurErreurStandard(const char* rapport, const char* titre) {
-    const std::string texte = "\n" + pages::Cp850VersUtf8(titre ? titre : "") + "\n" +
-                              pages::Cp850VersUtf8(rapport ? rapport : "") + "\n\n";
+    std::string texte(1, '\n');
+    texte += pages::Cp850VersUtf8(titre ? titre : "");
+    texte += '\n';
+    texte += pages::Cp850VersUtf8(rapport ? rapport : "");
+    texte += "\n\n";
     std::fputs(texte.c_str(), stderr);
     std::fflush(stderr);
     return 1;

@@ -9,7 +9,7 @@ paquets=(
   qt6-base-dev libgl-dev
   xvfb xauth fonts-liberation fonts-comic-neue
   clang libclang-rt-14-dev valgrind
-  python3
+  python3 python3-grammalecte
   appstream desktop-file-utils dpkg-dev file
 )
 

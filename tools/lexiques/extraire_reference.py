@@ -1,0 +1,231 @@
+#!/usr/bin/env python3
+"""Builds the reference of French adjective forms from the Grammalecte
+(Dicollecte) lexicon shipped by the Debian package python3-grammalecte.
+
+Output: a UTF-8 TSV, one line per (form, lemma):
+    forme  lemme  genre(m/f/e)  nombre(s/p/i)  type
+where type is a set of letters: A adjective, N noun-adjective, P past
+participle used as an adjective, K hand correction. Lines starting with '#'
+carry the source, its version and its licence.
+
+The hand corrections of tools/lexiques/corrections.tsv are applied last.
+
+Usage: extraire_reference.py [-o FILE] [--corrections FILE]
+"""
+
+import argparse
+import collections
+import os
+import re
+import sys
+
+# The Debian package installs into the system interpreter's path only.
+for chemin in ("/usr/lib/python3/dist-packages",):
+    if chemin not in sys.path and os.path.isdir(chemin):
+        sys.path.append(chemin)
+
+ICI = os.path.dirname(os.path.abspath(__file__))
+SORTIE_DEFAUT = os.path.join(ICI, "reference", "adjectifs.tsv")
+CORRECTIONS_DEFAUT = os.path.join(ICI, "corrections.tsv")
+DICTIONNAIRE = "fr-allvars.json"
+PAQUET = "python3-grammalecte"
+
+RE_ADJ = re.compile(r":A(?=[:;#/]|$)")
+RE_GENRE = re.compile(r":([mfe])(?=[:;#/]|$)")
+RE_MOT = re.compile(r"[^\W\d_]+(?:[-'][^\W\d_]+)*")
+RE_NOMBRE = re.compile(r":([spi])(?=[:;#/]|$)")
+
+
+def version_paquet():
+    """Version of the Debian package, from dpkg's status file."""
+    try:
+        with open("/var/lib/dpkg/status", encoding="utf-8") as f:
+            bloc = f.read().split("\n\n")
+    except OSError:
+        return "inconnue"
+    for b in bloc:
+        if re.search(r"^Package: %s$" % re.escape(PAQUET), b, re.M):
+            m = re.search(r"^Version: (.*)$", b, re.M)
+            if m:
+                return m.group(1)
+    return "inconnue"
+
+
+def lire_dictionnaire():
+    """Yields (form, stem, tags) for every adjective analysis."""
+    from grammalecte.graphspell import ibdawg
+
+    d = ibdawg.IBDAWG(DICTIONNAIRE)
+    info = {"date": d.sDate, "nom": d.sDicName, "description": d.sDescription}
+    return info, list(d.select("", RE_ADJ.pattern))
+
+
+def unir_genre(a, b):
+    return a if a == b else "e"
+
+
+def unir_nombre(a, b):
+    return a if a == b else "i"
+
+
+def prefixe_commun(a, b):
+    n = 0
+    while n < min(len(a), len(b)) and a[n] == b[n]:
+        n += 1
+    return n
+
+
+def encodable(mot):
+    try:
+        mot.encode("cp1252")
+    except UnicodeEncodeError:
+        return False
+    return True
+
+
+def analyser(entrees):
+    """Turns raw analyses into rows {(form, lemma): [genre, nombre, types]}.
+
+    Participles carry the infinitive as stem: their lemma becomes the
+    masculine singular participle of the same verb entry."""
+    brutes = []
+    masculins = collections.defaultdict(list)  # verb entry -> masculine singular forms
+    for forme, souche, tags in entrees:
+        etiquette = tags.split("/")[0]
+        g = RE_GENRE.search(etiquette)
+        n = RE_NOMBRE.search(etiquette)
+        if not g or not n:
+            continue
+        participe = ":Q" in etiquette
+        cle = (souche, etiquette.split(":Q")[0]) if participe else None
+        brutes.append((forme, souche, g.group(1), n.group(1), participe, cle, etiquette))
+        if participe and g.group(1) in "me" and n.group(1) in "si":
+            masculins[cle].append(forme)
+    lignes = {}
+    ecartes = collections.Counter()
+    for forme, souche, g, n, participe, cle, etiquette in brutes:
+        if participe:
+            candidats = masculins.get(cle)
+            if not candidats:
+                ecartes["participe sans masculin singulier"] += 1
+                continue
+            lemme = max(candidats, key=lambda c: prefixe_commun(c, forme))
+            type_ = "P"
+        else:
+            lemme = souche
+            type_ = "N" if ":N" in etiquette else "A"
+        if forme != forme.lower() or lemme != lemme.lower():
+            ecartes["majuscule"] += 1
+            continue
+        if not RE_MOT.fullmatch(forme) or not RE_MOT.fullmatch(lemme):
+            ecartes["pas un mot (chiffres, signes)"] += 1
+            continue
+        if not encodable(forme) or not encodable(lemme):
+            ecartes["hors Windows-1252"] += 1
+            continue
+        cle_ligne = (forme, lemme)
+        if cle_ligne in lignes:
+            ancien = lignes[cle_ligne]
+            ancien[0] = unir_genre(ancien[0], g)
+            ancien[1] = unir_nombre(ancien[1], n)
+            ancien[2].add(type_)
+        else:
+            lignes[cle_ligne] = [g, n, {type_}]
+    return lignes, ecartes
+
+
+def normaliser_lemmes(lignes):
+    """Points plural lemmas (idéals, finaux) at their singular when the
+    lexicon has that singular as a lemma of its own. Returns the count."""
+    bons = {l for (f, l), (g, n, _) in lignes.items() if f == l and g in "me" and n in "si"}
+    n = 0
+    for (forme, lemme) in list(lignes):
+        if lemme in bons:
+            continue
+        for singulier in (lemme[:-3] + "al" if lemme.endswith("aux") else None,
+                          lemme[:-1] if lemme.endswith(("s", "x")) else None):
+            if singulier and singulier in bons:
+                valeur = lignes.pop((forme, lemme))
+                if (forme, singulier) in lignes:
+                    ancien = lignes[(forme, singulier)]
+                    ancien[0] = unir_genre(ancien[0], valeur[0])
+                    ancien[1] = unir_nombre(ancien[1], valeur[1])
+                    ancien[2] |= valeur[2]
+                else:
+                    lignes[(forme, singulier)] = valeur
+                n += 1
+                break
+    return n
+
+
+def appliquer_corrections(lignes, chemin):
+    """Applies the hand corrections. Each line: action form lemma [genre nombre]
+    with action '=' (this is the form's only analysis), '+' (add or replace
+    this analysis) or '-' (remove this analysis)."""
+    if not os.path.exists(chemin):
+        return 0
+    n = 0
+    with open(chemin, encoding="utf-8") as f:
+        for numero, ligne in enumerate(f, 1):
+            ligne = ligne.split("#")[0].strip()
+            if not ligne:
+                continue
+            champs = ligne.split()
+            action, forme, lemme = champs[0], champs[1], champs[2]
+            if action == "-":
+                if lignes.pop((forme, lemme), None) is None:
+                    raise SystemExit(f"{chemin}:{numero}: {forme} {lemme} absent de la référence")
+            elif action in "=+" and len(champs) == 5:
+                genre, nombre = champs[3], champs[4]
+                if genre not in ("m", "f", "e") or nombre not in ("s", "p", "i"):
+                    raise SystemExit(f"{chemin}:{numero}: genre ou nombre invalide")
+                types = {"K"}
+                if action == "=":
+                    for cle in [c for c in lignes if c[0] == forme]:
+                        types |= lignes.pop(cle)[2]
+                else:
+                    ancien = lignes.pop((forme, lemme), None)
+                    if ancien:
+                        types |= ancien[2]
+                lignes[(forme, lemme)] = [genre, nombre, types]
+            else:
+                raise SystemExit(f"{chemin}:{numero}: ligne illisible")
+            n += 1
+    return n
+
+
+def ecrire(lignes, info, ecartes, ncorr, sortie):
+    os.makedirs(os.path.dirname(os.path.abspath(sortie)), exist_ok=True)
+    ordre = "".join(sorted("AKNP"))
+    with open(sortie, "w", encoding="utf-8", newline="\n") as f:
+        f.write(f"# Source: Grammalecte French lexicon (Dicollecte), dictionary {info['nom']} "
+                f"({info['description']}), built {info['date']}\n")
+        f.write(f"# Debian package: {PAQUET} {version_paquet()}\n")
+        f.write("# Licence: lexicon MPL-2.0 upstream (Dicollecte); Debian ships the package as "
+                "GPL-3 and MPL-2.0, see /usr/share/doc/python3-grammalecte/copyright\n")
+        f.write("# Skipped or adjusted analyses: "
+                + ", ".join(f"{k} {v}" for k, v in sorted(ecartes.items())) + "\n")
+        f.write(f"# Hand corrections applied: {ncorr}\n")
+        f.write("# forme\tlemme\tgenre\tnombre\ttype\n")
+        for (forme, lemme) in sorted(lignes):
+            g, n, types = lignes[(forme, lemme)]
+            t = "".join(c for c in ordre if c in types)
+            f.write(f"{forme}\t{lemme}\t{g}\t{n}\t{t}\n")
+
+
+def main():
+    p = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    p.add_argument("-o", "--sortie", default=SORTIE_DEFAUT)
+    p.add_argument("--corrections", default=CORRECTIONS_DEFAUT)
+    a = p.parse_args()
+    info, entrees = lire_dictionnaire()
+    lignes, ecartes = analyser(entrees)
+    ecartes["lemme pluriel ramené au singulier (corrigé)"] = normaliser_lemmes(lignes)
+    ncorr = appliquer_corrections(lignes, a.corrections)
+    ecrire(lignes, info, ecartes, ncorr, a.sortie)
+    formes = {f for f, _ in lignes}
+    print(f"{len(lignes)} analyses, {len(formes)} formes -> {a.sortie}", file=sys.stderr)
+
+
+if __name__ == "__main__":
+    main()
