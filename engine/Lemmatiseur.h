@@ -47,6 +47,10 @@ extern Liste* ListeF;
 extern ListeDouble ListeG;
 extern Liste* ListeH;
 
+// Membership in a lexicon: true when `mot` is an entry of `liste`. A null
+// list (a lexicon not loaded yet) counts as empty and never matches.
+bool EstDansListe(const char* mot, Liste* liste);
+
 // Analysis.
 const char* AnalyserAdjectif(const char* mot, Analyse* analyse);
 bool AnalyserNombre(char* mot, std::uint8_t* genre, std::uint8_t* nombre);
@@ -54,8 +58,10 @@ void AnalyserGenre(char* mot, std::uint8_t* genre);
 bool ConsonneDoublee(const char* mot);
 char* LemmeCorrespondant(char* mot, Liste* formes, Liste* lemmes);
 
-// Loading (lexicon files by name, relative to the current directory).
+// Loading (lexicon files by name, relative to the current directory). The
+// files are code page 850 text; their words are stored as Windows-1252.
 void ChargerExceptions();
 Liste* ChargerSimple(const char* nom);
 void ChargerDouble(const char* nom, ListeDouble* sortie);
+// Destroys the eleven lists and leaves every lexicon empty (null).
 void LibererExceptions();

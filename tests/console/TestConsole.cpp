@@ -272,7 +272,7 @@ std::map<int, std::string> NomsAttendus() {
         noms[48 + chiffre] = std::string(1, static_cast<char>('0' + chiffre));
     }
     for (int f = 1; f <= 9; ++f) {
-        noms[58 + f] = "F" + std::to_string(f);
+        noms[58 + f] = std::string("F").append(std::to_string(f));
     }
     noms[13] = "<┘"_cp850;
     return noms;

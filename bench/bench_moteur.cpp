@@ -1,0 +1,66 @@
+// Throughput of AnalyserAdjectif over the benchmark word list, with the
+// shipped lexicons loaded. Also times the loading of the eight lexicons.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "AdjoraConfig.h"
+#include "Lemmatiseur.h"
+#include "MessageErreur.h"
+#include "PagesDeCode.h"
+
+namespace {
+
+// The word list in Windows-1252, one entry per non-empty line.
+std::vector<std::string> LireMots() {
+    std::vector<std::string> mots;
+    std::ifstream fichier(ADJORA_BENCH_MOTS);
+    for (std::string ligne; std::getline(fichier, ligne);) {
+        if (!ligne.empty()) {
+            mots.push_back(pages::Utf8VersCp1252(ligne).texte);
+        }
+    }
+    return mots;
+}
+
+void ChargerLexiquesLivres() {
+    const auto precedent = std::filesystem::current_path();
+    std::filesystem::current_path(ADJORA_DONNEES_BUILD);
+    ChargerExceptions();
+    std::filesystem::current_path(precedent);
+}
+
+void BM_AnalyserAdjectif(benchmark::State& etat) {
+    static const std::vector<std::string> mots = LireMots();
+    if (mots.size() < 10000) {
+        etat.SkipWithError("word list too short");
+        return;
+    }
+    ChargerLexiquesLivres();
+    Analyse analyse;
+    for (auto _ : etat) {
+        for (const std::string& mot : mots) {
+            benchmark::DoNotOptimize(AnalyserAdjectif(mot.c_str(), &analyse));
+            benchmark::ClobberMemory();
+        }
+    }
+    etat.SetItemsProcessed(static_cast<std::int64_t>(etat.iterations() * mots.size()));
+    etat.counters["mots"] = static_cast<double>(mots.size());
+    LibererExceptions();
+}
+BENCHMARK(BM_AnalyserAdjectif)->Unit(benchmark::kMillisecond);
+
+void BM_ChargerExceptions(benchmark::State& etat) {
+    for (auto _ : etat) {
+        ChargerLexiquesLivres();
+        LibererExceptions();
+    }
+}
+BENCHMARK(BM_ChargerExceptions)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

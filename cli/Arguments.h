@@ -1,0 +1,28 @@
+// Command line of adjora-cli.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace cli {
+
+struct Options {
+    std::optional<std::string> lexiques; // --lexiques DIR
+    bool explication = false;            // --explication
+    bool aide = false;                   // --help
+    bool version = false;                // --version
+    std::vector<std::string> mots;       // words given as arguments
+    std::string erreur;                  // usage error (French), empty when none
+};
+
+// Parses the arguments that follow the program name. "--" ends the options.
+Options AnalyserArguments(const std::vector<std::string>& arguments);
+
+// The French usage text printed by --help.
+std::string TexteAide();
+
+// The line printed by --version.
+std::string TexteVersion();
+
+} // namespace cli

@@ -1,0 +1,89 @@
+#include "Lexiques.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <unistd.h>
+
+#include "Lemmatiseur.h"
+
+namespace cli {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Sends standard output to standard error while alive.
+class SortieVersErreurs {
+  public:
+    SortieVersErreurs() {
+        std::fflush(stdout);
+        sauvegarde_ = dup(STDOUT_FILENO);
+        if (sauvegarde_ >= 0) {
+            dup2(STDERR_FILENO, STDOUT_FILENO);
+        }
+    }
+    ~SortieVersErreurs() {
+        std::fflush(stdout);
+        if (sauvegarde_ >= 0) {
+            dup2(sauvegarde_, STDOUT_FILENO);
+            close(sauvegarde_);
+        }
+    }
+    SortieVersErreurs(const SortieVersErreurs&) = delete;
+    SortieVersErreurs& operator=(const SortieVersErreurs&) = delete;
+
+  private:
+    int sauvegarde_ = -1;
+};
+
+} // namespace
+
+bool ContientLexiques(const std::string& dossier) {
+    std::error_code erreur;
+    for (char lettre = 'A'; lettre <= 'H'; ++lettre) {
+        const fs::path fichier = fs::path(dossier) / (std::string("except_") + lettre + ".lex");
+        if (fs::is_regular_file(fichier, erreur)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string ChoisirDossierLexiques(const std::optional<std::string>& option,
+                                   const std::string& dossierSources,
+                                   const std::string& dossierInstalle,
+                                   const std::function<bool(const std::string&)>& contient) {
+    if (option) {
+        return *option;
+    }
+    if (contient(dossierSources)) {
+        return dossierSources;
+    }
+    return dossierInstalle;
+}
+
+bool ChargerLexiques(const std::string& dossier, std::string& erreur) {
+    std::error_code code;
+    if (!fs::is_directory(dossier, code)) {
+        erreur = "dossier des lexiques introuvable : " + dossier;
+        return false;
+    }
+    const fs::path precedent = fs::current_path(code);
+    if (code) {
+        erreur = "dossier courant inaccessible";
+        return false;
+    }
+    fs::current_path(dossier, code);
+    if (code) {
+        erreur = "dossier des lexiques inaccessible : " + dossier;
+        return false;
+    }
+    {
+        SortieVersErreurs redirection;
+        ChargerExceptions();
+    }
+    fs::current_path(precedent, code);
+    return true;
+}
+
+} // namespace cli

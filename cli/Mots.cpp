@@ -1,0 +1,110 @@
+#include "Mots.h"
+
+#include <cstdio>
+
+#include "PagesDeCode.h"
+
+namespace cli {
+
+namespace {
+
+bool EstBlanc(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+bool EstControle(char32_t point) {
+    return point < 0x20 || (point >= 0x7F && point < 0xA0);
+}
+
+std::string EnUtf8(char32_t point) {
+    std::string texte;
+    if (point < 0x80) {
+        texte += static_cast<char>(point);
+    } else if (point < 0x800) {
+        texte += static_cast<char>(0xC0 | (point >> 6));
+        texte += static_cast<char>(0x80 | (point & 0x3F));
+    } else if (point < 0x10000) {
+        texte += static_cast<char>(0xE0 | (point >> 12));
+        texte += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
+        texte += static_cast<char>(0x80 | (point & 0x3F));
+    } else {
+        texte += static_cast<char>(0xF0 | (point >> 18));
+        texte += static_cast<char>(0x80 | ((point >> 12) & 0x3F));
+        texte += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
+        texte += static_cast<char>(0x80 | (point & 0x3F));
+    }
+    return texte;
+}
+
+std::string NomUnicode(char32_t point) {
+    char code[16];
+    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(point));
+    return code;
+}
+
+MotPrepare Refus(std::string raison) {
+    MotPrepare refus;
+    refus.erreur = std::move(raison);
+    return refus;
+}
+
+} // namespace
+
+std::string_view Rogner(std::string_view texte) {
+    while (!texte.empty() && EstBlanc(texte.front())) {
+        texte.remove_prefix(1);
+    }
+    while (!texte.empty() && EstBlanc(texte.back())) {
+        texte.remove_suffix(1);
+    }
+    return texte;
+}
+
+char32_t EnMinuscule(char32_t point) {
+    if ((point >= U'A' && point <= U'Z') || (point >= 0xC0 && point <= 0xDE && point != 0xD7)) {
+        return point + 0x20;
+    }
+    switch (point) {
+    case 0x152: // Œ
+    case 0x160: // Š
+    case 0x17D: // Ž
+        return point + 1;
+    case 0x178: // Ÿ
+        return 0xFF;
+    default:
+        return point;
+    }
+}
+
+MotPrepare PreparerMot(std::string_view motUtf8) {
+    if (motUtf8.empty()) {
+        return Refus("mot vide");
+    }
+    std::string minuscules;
+    std::size_t i = 0;
+    while (i < motUtf8.size()) {
+        char32_t point = 0;
+        if (!pages::LireUtf8(motUtf8, i, point)) {
+            return Refus("texte UTF-8 invalide");
+        }
+        if (EstControle(point)) {
+            return Refus("caractère de contrôle " + NomUnicode(point) + " refusé");
+        }
+        point = EnMinuscule(point);
+        if (pages::VersOctet(point, pages::kHaut1252) < 0) {
+            return Refus("caractère « " + EnUtf8(point) + " » (" + NomUnicode(point) +
+                         ") absent du jeu Windows-1252");
+        }
+        minuscules += EnUtf8(point);
+    }
+    const pages::Conversion1252 conversion = pages::Utf8VersCp1252(minuscules);
+    if (!conversion.utf8Valide || !conversion.representable) {
+        return Refus("conversion en Windows-1252 impossible");
+    }
+    MotPrepare prepare;
+    prepare.accepte = true;
+    prepare.mot1252 = conversion.texte;
+    return prepare;
+}
+
+} // namespace cli

@@ -1,0 +1,21 @@
+// The whole run of adjora-cli, streams given, so that tests can drive it.
+#pragma once
+
+#include <iosfwd>
+
+#include "Arguments.h"
+
+namespace cli {
+
+// Exit statuses.
+inline constexpr int SORTIE_SUCCES = 0;
+inline constexpr int SORTIE_MOT_REFUSE = 1;
+inline constexpr int SORTIE_USAGE = 2;
+
+// Analyses the words of `options` (or the lines of `entree` when there are
+// none) and writes one result line each on `sortie`; refusals and usage errors
+// go to `erreurs`. Loads the lexicons first. Returns the exit status.
+int Executer(const Options& options, std::istream& entree, std::ostream& sortie,
+             std::ostream& erreurs);
+
+} // namespace cli

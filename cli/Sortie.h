@@ -1,0 +1,25 @@
+// Formatting of adjora-cli's result lines.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+struct Analyse;
+
+namespace cli {
+
+// Names of the codes, as the window shows them.
+std::string NomGenre(std::uint8_t code);
+std::string NomNombre(std::uint8_t code);
+
+// Each line break becomes the two characters '\' and 'n'.
+std::string EchapperLignes(std::string_view texte);
+
+// One result line (UTF-8, ending with a line break): the word as given, the
+// lemma, the gender, the number and, when asked, the explanation (Windows-1252),
+// separated by tabs.
+std::string FormaterLigne(std::string_view motDonne, const Analyse& analyse,
+                          const char* explication1252, bool avecExplication);
+
+} // namespace cli

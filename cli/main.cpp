@@ -1,0 +1,11 @@
+// adjora-cli: analyses French qualifying adjectives from the command line.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "Programme.h"
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    return cli::Executer(cli::AnalyserArguments(arguments), std::cin, std::cout, std::cerr);
+}

@@ -1,0 +1,5 @@
+bel beau
+fol fou
+mol mou
+nouvel nouveau
+vieil vieux

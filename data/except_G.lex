@@ -1,0 +1,3 @@
+carotide carotide
+froide froid
+laide laid

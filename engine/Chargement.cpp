@@ -1,0 +1,116 @@
+// Loading of the eight exception lexicons from their files.
+#include "Fichiers.h"
+#include "Lemmatiseur.h"
+#include "MessageErreur.h"
+#include "PagesDeCode.h"
+
+#include <cstring>
+
+namespace {
+
+// Buffer of the word reader: lexicon words hold at most 49 characters.
+constexpr std::uint16_t TAILLE_LECTURE = 50;
+
+// Appends a word read from a code page 850 file, stored as Windows-1252. The
+// read buffer itself is left as it is: a paired file may reuse it as a lemma.
+void InsererMotLu(Liste* liste, const char* lu) {
+    if (liste == nullptr) {
+        return;
+    }
+    char mot[TAILLE_LECTURE];
+    std::size_t n = 0;
+    while (n < TAILLE_LECTURE - 1 && lu[n] != '\0') {
+        mot[n] = pages::Cp850VersCp1252(lu[n]);
+        ++n;
+    }
+    mot[n] = '\0';
+    InsereMotFin(liste, mot);
+}
+
+void Detruire(Liste*& liste) {
+    if (liste != nullptr) {
+        DetruitListeMots(liste);
+        liste = nullptr;
+    }
+}
+
+void Detruire(ListeDouble& liste) {
+    Detruire(liste.Formes);
+    Detruire(liste.Lemmes);
+}
+
+} // namespace
+
+Liste* ChargerSimple(const char* nom) {
+    Liste* liste = CreerListeMots();
+    std::FILE* fichier = fOuvrir(nom, "r");
+    if (fichier == nullptr) {
+        return liste;
+    }
+    char mot[TAILLE_LECTURE] = {};
+    std::uint16_t longueur = 0;
+    std::uint8_t code = fLireMot(fichier, mot, &longueur, TAILLE_LECTURE);
+    while (code != FIN_FICHIER) {
+        InsererMotLu(liste, mot);
+        if (code == DERNIER_MOT) {
+            break;
+        }
+        code = fLireMot(fichier, mot, &longueur, TAILLE_LECTURE);
+    }
+    fFermer(fichier);
+    return liste;
+}
+
+void ChargerDouble(const char* nom, ListeDouble* sortie) {
+    Liste* formes = CreerListeMots();
+    Liste* lemmes = CreerListeMots();
+    std::FILE* fichier = fOuvrir(nom, "r");
+    if (fichier != nullptr) {
+        char mot[TAILLE_LECTURE] = {};
+        std::uint16_t longueur = 0;
+        for (;;) {
+            std::uint8_t code = fLireMot(fichier, mot, &longueur, TAILLE_LECTURE);
+            if (code == FIN_FICHIER) {
+                break;
+            }
+            if (code == DERNIER_MOT) {
+                MessageErreur("Nombre d'adjectifs incomplet !"_cp850, "Lemmatiseur",
+                              "ChargerDouble");
+            }
+            InsererMotLu(formes, mot);
+            // At the end of the file the buffer still holds the form: it is its own lemma.
+            code = fLireMot(fichier, mot, &longueur, TAILLE_LECTURE);
+            InsererMotLu(lemmes, mot);
+            if (code == DERNIER_MOT) {
+                break;
+            }
+        }
+        fFermer(fichier);
+    }
+    if (sortie != nullptr) {
+        sortie->Formes = formes;
+        sortie->Lemmes = lemmes;
+    }
+}
+
+void ChargerExceptions() {
+    ListeA = ChargerSimple("except_A.lex");
+    ListeB = ChargerSimple("except_B.lex");
+    ChargerDouble("except_C.lex", &ListeC);
+    ListeD = ChargerSimple("except_D.lex");
+    ChargerDouble("except_E.lex", &ListeE);
+    ListeF = ChargerSimple("except_F.lex");
+    ChargerDouble("except_G.lex", &ListeG);
+    ListeH = ChargerSimple("except_H.lex");
+}
+
+void LibererExceptions() {
+    Detruire(ListeA);
+    Detruire(ListeB);
+    Detruire(ListeC);
+    Detruire(ListeD);
+    Detruire(ListeE);
+    Detruire(ListeF);
+    Detruire(ListeG);
+    Detruire(ListeH);
+}
