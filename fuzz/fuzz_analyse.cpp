@@ -1,0 +1,67 @@
+// Fuzzes the analysis entry with arbitrary typed words (an embedded NUL ends
+// the word), the shipped lexicons loaded once.
+#include <unistd.h>
+
+#include <climits>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "AdjoraConfig.h"
+#include "Lemmatiseur.h"
+#include "Presentateur.h"
+
+namespace {
+
+void Verifier(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+struct Resultat {
+    Analyse analyse;
+    std::string explication;
+};
+
+Resultat Analyser(const char* mot) {
+    Resultat r{};
+    std::memset(&r.analyse, 0xA5, sizeof r.analyse);
+    const char* explication = AnalyserAdjectif(mot, &r.analyse);
+    Verifier(explication == BufExplication);
+    Verifier(std::memchr(BufExplication, '\0', TAILLE_EXPLICATION) != nullptr);
+    Verifier(std::memchr(r.analyse.Mot, '\0', TAILLE_MOT) != nullptr);
+    Verifier(r.analyse.CodeGenre <= GENRE_INVARIABLE);
+    Verifier(r.analyse.CodeNombre <= NOMBRE_INVARIABLE);
+    r.explication = explication;
+    return r;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    InstallerPresentateurMuet();
+    // The lexicons are found by bare name in the current directory.
+    char ici[PATH_MAX];
+    Verifier(getcwd(ici, sizeof ici) != nullptr);
+    const char* donnees = std::getenv("ADJORA_FUZZ_DONNEES");
+    Verifier(chdir(donnees != nullptr ? donnees : ADJORA_DONNEES_BUILD) == 0);
+    ChargerExceptions();
+    Verifier(chdir(ici) == 0);
+    RapportsRecus();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
+    const std::string mot(reinterpret_cast<const char*>(donnees), taille);
+    const Resultat premier = Analyser(mot.c_str());
+    // The analysis stages report nothing, and the same word gives the same answer.
+    Verifier(RapportsRecus() == 0);
+    const Resultat second = Analyser(mot.c_str());
+    Verifier(std::strcmp(premier.analyse.Mot, second.analyse.Mot) == 0);
+    Verifier(premier.analyse.CodeGenre == second.analyse.CodeGenre);
+    Verifier(premier.analyse.CodeNombre == second.analyse.CodeNombre);
+    Verifier(premier.explication == second.explication);
+    return 0;
+}
