@@ -13,9 +13,12 @@ constexpr std::uint16_t TAILLE_LECTURE = 50;
 
 // Appends a word read from a code page 850 file, stored as Windows-1252. The
 // read buffer itself is left as it is: a paired file may reuse it as a lemma.
-void InsererMotLu(Liste* liste, const char* lu) {
+// Returns false when the list refused the word (full, or memory exhausted):
+// the refusal has been reported once, and the caller stops reading the file
+// rather than report every remaining word.
+bool InsererMotLu(Liste* liste, const char* lu) {
     if (liste == nullptr) {
-        return;
+        return false;
     }
     char mot[TAILLE_LECTURE];
     std::size_t n = 0;
@@ -24,7 +27,9 @@ void InsererMotLu(Liste* liste, const char* lu) {
         ++n;
     }
     mot[n] = '\0';
+    const std::uint16_t avant = NbElements(liste);
     InsereMotFin(liste, mot);
+    return NbElements(liste) != avant;
 }
 
 void Detruire(Liste*& liste) {
@@ -51,8 +56,7 @@ Liste* ChargerSimple(const char* nom) {
     std::uint16_t longueur = 0;
     std::uint8_t code = fLireMot(fichier, mot, &longueur, TAILLE_LECTURE);
     while (code != FIN_FICHIER) {
-        InsererMotLu(liste, mot);
-        if (code == DERNIER_MOT) {
+        if (!InsererMotLu(liste, mot) || code == DERNIER_MOT) {
             break;
         }
         code = fLireMot(fichier, mot, &longueur, TAILLE_LECTURE);
@@ -77,10 +81,15 @@ void ChargerDouble(const char* nom, ListeDouble* sortie) {
                 MessageErreur("Nombre d'adjectifs incomplet !"_cp850, "Lemmatiseur",
                               "ChargerDouble");
             }
-            InsererMotLu(formes, mot);
+            if (!InsererMotLu(formes, mot)) {
+                break;
+            }
             // At the end of the file the buffer still holds the form: it is its own lemma.
             code = fLireMot(fichier, mot, &longueur, TAILLE_LECTURE);
-            InsererMotLu(lemmes, mot);
+            if (!InsererMotLu(lemmes, mot)) {
+                SupprimeMotPos(formes, NbElements(formes)); // keep the two lists aligned
+                break;
+            }
             if (code == DERNIER_MOT) {
                 break;
             }

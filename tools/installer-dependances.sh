@@ -7,7 +7,7 @@ paquets=(
   build-essential cmake ninja-build pkg-config git
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev
-  xvfb xauth fonts-liberation fonts-comic-neue
+  xvfb xauth fonts-liberation fonts-comic-neue xdotool imagemagick
   clang libclang-rt-14-dev valgrind
   python3 python3-grammalecte
   appstream desktop-file-utils dpkg-dev file

@@ -261,4 +261,46 @@ TEST_F(Chargement, LiberationPuisRechargementRepete) {
     LibererExceptions(); // harmless when already empty
 }
 
+// Distinct words of four letters: word 0 is "aaaa", word 1 "baaa", ...
+std::string MotNumero(int i) {
+    std::string mot;
+    for (int k = 0; k < 4; ++k, i /= 26) {
+        mot += static_cast<char>('a' + i % 26);
+    }
+    return mot;
+}
+
+std::string MotsNumerotes(int nombre, const char* separateur) {
+    std::string texte;
+    for (int i = 0; i < nombre; ++i) {
+        texte += MotNumero(i) + separateur;
+    }
+    return texte;
+}
+
+int CompterDepassements(const EnregistreurRapports& r) {
+    return r.compter("Position de noeud hors limites.", "GESTION DES LISTES", "InserePos");
+}
+
+TEST_F(Chargement, LexiqueTropGrandArreteApresUnSeulRapport) {
+    EnregistreurRapports rapports;
+    Liste* liste =
+        ChargerSimple(dossier_.ecrire850("grand.lex", MotsNumerotes(70000, "\n")).c_str());
+    EXPECT_EQ(NbElements(liste), 65535);
+    EXPECT_EQ(MotPos(liste, 65535), MotNumero(65534));
+    EXPECT_EQ(CompterDepassements(rapports), 1);
+    EXPECT_EQ(rapports.rapports().size(), 1u);
+    DetruitListeMots(liste);
+}
+
+TEST_F(Chargement, LexiqueDoubleTropGrandResteAligne) {
+    EnregistreurRapports rapports;
+    ChargerPaires(MotsNumerotes(2 * 70000, " "));
+    EXPECT_EQ(NbElements(double_.Formes), 65535);
+    EXPECT_EQ(NbElements(double_.Lemmes), 65535);
+    EXPECT_EQ(CompterDepassements(rapports), 1);
+    EXPECT_EQ(MotPos(double_.Formes, 65535), MotNumero(2 * 65534));
+    EXPECT_EQ(MotPos(double_.Lemmes, 65535), MotNumero(2 * 65534 + 1));
+}
+
 } // namespace

@@ -1,0 +1,16 @@
+// The help window: the help file shown at its contents page.
+#pragma once
+
+#include <QString>
+#include <QTextBrowser>
+
+class FenetreAide : public QTextBrowser {
+    Q_OBJECT
+  public:
+    explicit FenetreAide(QWidget* proprietaire);
+
+    // Loads `fichier` (an HTML document) and shows its beginning, the
+    // contents; when it cannot be read, says so, naming the file.
+    // Returns whether the file was read.
+    bool Ouvrir(const QString& fichier);
+};

@@ -1,0 +1,231 @@
+#include "MainFormFile.h"
+
+#include <QButtonGroup>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QScrollBar>
+#include <algorithm>
+#include <iterator>
+
+#include "AboutBoxFile.h"
+#include "FenetreAide.h"
+#include "GroupeRadio.h"
+#include "Images.h"
+#include "Impression.h"
+#include "Minuscules.h"
+#include "PagesDeCode.h"
+#include "Polices.h"
+#include "ui_MainFormFile.h"
+
+TMainForm* MainForm = nullptr;
+
+namespace {
+
+constexpr int LARGEUR_CLIENT = 313;
+constexpr int HAUTEUR_CLIENT = 323;
+constexpr int GAUCHE = 309;
+constexpr int HAUT = 155;
+constexpr int PIXELS_POLICE = 11;
+
+QString VersUtf8(const char* texte1252) {
+    return QString::fromStdString(pages::Cp1252VersUtf8(texte1252 ? texte1252 : ""));
+}
+
+// A read-only field that passes for a label: no border, menu-colour background.
+void CommeEtiquette(QLineEdit* champ) {
+    QPalette palette = champ->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    champ->setPalette(palette);
+}
+
+} // namespace
+
+std::uint16_t CodeToucheVirtuelle(int cleQt) {
+    switch (cleQt) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return TOUCHE_ENTREE;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return 9;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Space:
+        return 32;
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
+    case Qt::Key_Delete:
+        return 46;
+    default:
+        break;
+    }
+    if ((cleQt >= Qt::Key_0 && cleQt <= Qt::Key_9) || (cleQt >= Qt::Key_A && cleQt <= Qt::Key_Z)) {
+        return static_cast<std::uint16_t>(cleQt); // same values as the virtual keys
+    }
+    return 0;
+}
+
+TMainForm::TMainForm(QWidget* proprietaire)
+    : QWidget(proprietaire, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                Qt::WindowCloseButtonHint),
+      ui_(std::make_unique<Ui::TMainForm>()) {
+    ui_->setupUi(this);
+    PreparerControles();
+    PreparerBarreOutils();
+    setFixedSize(LARGEUR_CLIENT, HAUTEUR_CLIENT);
+    move(GAUCHE, HAUT);
+    Entree->setFocus();
+
+    AfficherMessage = [this](const QString& texte) {
+        QMessageBox::critical(this, TITRE_APPLICATION, texte);
+    };
+    fichierAide_ = FICHIER_AIDE;
+    ChargerExceptions();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::PreparerControles() {
+    SpeedBar = ui_->SpeedBar;
+    SpeedImprimer = ui_->SpeedImprimer;
+    SpeedExplications = ui_->SpeedExplications;
+    SpeedApropos = ui_->SpeedApropos;
+    Entree = ui_->Entree;
+    Lemme = ui_->Lemme;
+    Genre = ui_->Genre;
+    Nombre = ui_->Nombre;
+    Explication = ui_->Explication;
+    GroupBox1 = ui_->GroupBox1;
+    Texte1 = ui_->Texte1;
+    Texte2 = ui_->Texte2;
+
+    setWindowIcon(IconeApplication());
+    FixerPixels(this, PIXELS_POLICE);
+    CommeEtiquette(Texte1);
+    CommeEtiquette(Texte2);
+    Explication->raise(); // drawn over the frame that encloses it
+
+    Entree->setValidator(new ValidateurMinuscules(Entree));
+    Entree->installEventFilter(this);
+
+    groupeGenre_ = CreerGroupeRadio(Genre);
+    groupeNombre_ = CreerGroupeRadio(Nombre);
+}
+
+void TMainForm::PreparerBarreOutils() {
+    SpeedBar->setBackgroundRole(QPalette::Button);
+    const struct {
+        QToolButton* bouton;
+        const char* image;
+        void (TMainForm::*action)();
+    } boutons[] = {
+        {SpeedImprimer, "imprimer", &TMainForm::FilePrint},
+        {SpeedExplications, "aide", &TMainForm::HelpContents},
+        {SpeedApropos, "apropos", &TMainForm::HelpAbout},
+    };
+    for (const auto& b : boutons) {
+        b.bouton->setIcon(QIcon(ImageBouton(QString::fromLatin1(b.image))));
+        connect(b.bouton, &QToolButton::clicked, this, b.action);
+    }
+}
+
+bool TMainForm::eventFilter(QObject* objet, QEvent* evenement) {
+    if (objet == Entree && evenement->type() == QEvent::KeyPress) {
+        const auto* touche = static_cast<QKeyEvent*>(evenement);
+        std::uint16_t code = CodeToucheVirtuelle(touche->key());
+        EntreeKeyDown(objet, code, touche->modifiers());
+    }
+    return QWidget::eventFilter(objet, evenement); // the key reaches the field as usual
+}
+
+void TMainForm::EntreeKeyDown(QObject* /*Sender*/, std::uint16_t& Key,
+                              Qt::KeyboardModifiers /*Shift*/) {
+    if (Key != TOUCHE_ENTREE) {
+        return;
+    }
+    const QString texte = Entree->text();
+    if (texte.isEmpty()) {
+        return;
+    }
+    // A character Windows-1252 cannot hold reaches the engine as '?'.
+    const pages::Conversion1252 mot = pages::Utf8VersCp1252(texte.toUtf8().toStdString());
+    Analyse analyse{};
+    const char* explication = AnalyserAdjectif(mot.texte.c_str(), &analyse);
+    AfficherAnalyse(analyse, explication);
+}
+
+void TMainForm::AfficherAnalyse(const Analyse& analyse, const char* explication) {
+    Explication->setPlainText(VersUtf8(explication));
+    Explication->moveCursor(QTextCursor::Start);
+    Explication->verticalScrollBar()->setValue(0);
+
+    char mot[TAILLE_MOT];
+    std::copy(std::begin(analyse.Mot), std::end(analyse.Mot), mot);
+    mot[TAILLE_MOT - 1] = '\0';
+    Lemme->setText(VersUtf8(mot).toLower());
+
+    if (const auto item = ItemPourCode(analyse.CodeGenre)) {
+        SelectionnerItem(groupeGenre_, *item);
+    }
+    if (const auto item = ItemPourCode(analyse.CodeNombre)) {
+        SelectionnerItem(groupeNombre_, *item);
+    }
+}
+
+int TMainForm::ItemGenre() const {
+    return ItemSelectionne(groupeGenre_);
+}
+int TMainForm::ItemNombre() const {
+    return ItemSelectionne(groupeNombre_);
+}
+
+void TMainForm::FilePrint() {
+    if (QPrinterInfo::availablePrinters().isEmpty() ||
+        (!imprimante_ && QPrinterInfo::defaultPrinter().isNull())) {
+        AfficherMessage(QStringLiteral("Aucune imprimante par défaut n'est sélectionnée."));
+        return;
+    }
+    if (!imprimante_) {
+        imprimante_ =
+            std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    }
+    QPrintDialog PrintDialog(imprimante_.get(), this);
+    PrintDialog.setObjectName(QStringLiteral("PrintDialog"));
+    PrintDialog.setOptions(QAbstractPrintDialog::PrintShowPageSize |
+                           QAbstractPrintDialog::PrintCollateCopies);
+    if (PrintDialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    if (ImprimerImage(*imprimante_, grab()).isEmpty()) {
+        AfficherMessage(QStringLiteral("L'impression n'a pas pu commencer sur l'imprimante « %1 ».")
+                            .arg(imprimante_->printerName()));
+    }
+}
+
+void TMainForm::HelpContents() {
+    if (!aide_) {
+        aide_ = new FenetreAide(this);
+    }
+    aide_->Ouvrir(fichierAide_);
+    aide_->show();
+    aide_->raise();
+    aide_->activateWindow();
+}
+
+void TMainForm::HelpAbout() {
+    if (AboutBox) {
+        AboutBox->exec();
+    }
+}

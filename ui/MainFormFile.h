@@ -1,0 +1,95 @@
+// The main window: an input field for one adjective, the lemma, gender and
+// number found by the engine, its explanation, and a tool bar to print the
+// window, open the help and show the about box.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "Lemmatiseur.h"
+
+namespace Ui {
+class TMainForm;
+}
+class FenetreAide;
+class QButtonGroup;
+class QFrame;
+class QGroupBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QPrinter;
+class QToolButton;
+
+inline const QString TITRE_APPLICATION = QStringLiteral("Adjora 1.0");
+inline const QString FICHIER_AIDE = QStringLiteral("Adjora.hlp");
+
+// Windows virtual key code of Enter, the only key that starts an analysis.
+inline constexpr std::uint16_t TOUCHE_ENTREE = 13;
+
+// Virtual key code of a Qt key: 13 for Return and the keypad's Enter.
+std::uint16_t CodeToucheVirtuelle(int cleQt);
+
+class TMainForm : public QWidget {
+    Q_OBJECT
+
+  public:
+    // Builds the window hidden, sets the help file and loads the lexicons.
+    explicit TMainForm(QWidget* proprietaire = nullptr);
+    ~TMainForm() override;
+
+    // Controls, in declared order (owned by the window).
+    QFrame* SpeedBar = nullptr;
+    QToolButton* SpeedImprimer = nullptr;
+    QToolButton* SpeedExplications = nullptr;
+    QToolButton* SpeedApropos = nullptr;
+    QLineEdit* Entree = nullptr;
+    QLineEdit* Lemme = nullptr;
+    QGroupBox* Genre = nullptr;
+    QGroupBox* Nombre = nullptr;
+    QPlainTextEdit* Explication = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    QLineEdit* Texte1 = nullptr;
+    QLineEdit* Texte2 = nullptr;
+
+    // Event handlers.
+    void FilePrint();
+    void HelpContents();
+    void HelpAbout();
+    void EntreeKeyDown(QObject* Sender, std::uint16_t& Key, Qt::KeyboardModifiers Shift);
+
+    // Shows one analysis: explanation, lemma and both radio selections.
+    void AfficherAnalyse(const Analyse& analyse, const char* explication);
+
+    // Radio groups, by item index (-1: none selected).
+    QButtonGroup* GroupeGenre() const { return groupeGenre_; }
+    QButtonGroup* GroupeNombre() const { return groupeNombre_; }
+    int ItemGenre() const;
+    int ItemNombre() const;
+
+    // The help window, once opened.
+    FenetreAide* Aide() const { return aide_; }
+    const QString& FichierAide() const { return fichierAide_; }
+
+    // Shows a message about printing; replaceable so that tests can record.
+    std::function<void(const QString& texte)> AfficherMessage;
+
+  protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+
+  private:
+    void PreparerControles();
+    void PreparerBarreOutils();
+
+    std::unique_ptr<Ui::TMainForm> ui_;
+    QButtonGroup* groupeGenre_ = nullptr;
+    QButtonGroup* groupeNombre_ = nullptr;
+    FenetreAide* aide_ = nullptr;
+    std::unique_ptr<QPrinter> imprimante_;
+    QString fichierAide_;
+};
+
+// The one main window of the program (set by start-up).
+extern TMainForm* MainForm;
