@@ -1,67 +1,42 @@
-// Command-line parsing of adjora-cli.
+// Command-line parsing of adjora-cli (the common forms run end to end in TestBinaire).
 #include <gtest/gtest.h>
 
 #include "Arguments.h"
 
 namespace {
 
-using cli::AnalyserArguments;
-using cli::Options;
 using Mots = std::vector<std::string>;
 
-TEST(Arguments, MotsEtOptions) {
-    const Options o =
-        AnalyserArguments({"belles", "--explication", "--lexiques", "/tmp/lex", "grands"});
-    EXPECT_TRUE(o.erreur.empty());
-    EXPECT_TRUE(o.explication);
-    ASSERT_TRUE(o.lexiques.has_value());
-    EXPECT_EQ(*o.lexiques, "/tmp/lex");
-    EXPECT_EQ(o.mots, (Mots{"belles", "grands"}));
-    EXPECT_FALSE(o.aide);
-    EXPECT_FALSE(o.version);
-}
-
-TEST(Arguments, SansArgumentLectureDeLEntree) {
-    const Options o = AnalyserArguments({});
-    EXPECT_TRUE(o.erreur.empty());
-    EXPECT_TRUE(o.mots.empty());
-    EXPECT_FALSE(o.lexiques.has_value());
-    EXPECT_FALSE(o.explication);
-}
-
-TEST(Arguments, FormeAvecEgal) {
-    const Options o = AnalyserArguments({"--lexiques=/srv/adjora", "x"});
-    EXPECT_TRUE(o.erreur.empty());
-    EXPECT_EQ(o.lexiques.value_or(""), "/srv/adjora");
-}
-
-TEST(Arguments, DossierManquantOuVide) {
-    EXPECT_FALSE(AnalyserArguments({"--lexiques"}).erreur.empty());
-    EXPECT_FALSE(AnalyserArguments({"--lexiques="}).erreur.empty());
-    EXPECT_FALSE(AnalyserArguments({"--lexiques", ""}).erreur.empty());
-}
-
-TEST(Arguments, OptionInconnue) {
-    const Options o = AnalyserArguments({"petit", "--couleur"});
-    EXPECT_NE(o.erreur.find("option inconnue : --couleur"), std::string::npos);
-    EXPECT_FALSE(AnalyserArguments({"-x"}).erreur.empty());
-}
-
-TEST(Arguments, DoubleTiretTermineLesOptions) {
-    const Options o = AnalyserArguments({"--", "--explication", "-"});
-    EXPECT_TRUE(o.erreur.empty());
-    EXPECT_FALSE(o.explication);
-    EXPECT_EQ(o.mots, (Mots{"--explication", "-"}));
-}
-
-TEST(Arguments, AideEtVersion) {
-    EXPECT_TRUE(AnalyserArguments({"--help"}).aide);
-    EXPECT_TRUE(AnalyserArguments({"--version"}).version);
-    EXPECT_EQ(cli::TexteVersion(), "Adjora 1.0\n");
-    const std::string aide = cli::TexteAide();
-    EXPECT_NE(aide.find("Utilisation : adjora-cli"), std::string::npos);
-    for (const char* option : {"--lexiques", "--explication", "--help", "--version"}) {
-        EXPECT_NE(aide.find(option), std::string::npos) << option;
+TEST(Arguments, FormesParticulieresEtErreurs) {
+    const std::string sansDossier = "l'option --lexiques attend un dossier";
+    const struct {
+        Mots arguments;
+        std::optional<std::string> lexiques;
+        bool explication, aide;
+        Mots mots;
+        std::string erreur;
+    } table[] = {
+        // clang-format off
+        {{}, {}, false, false, {}, ""},
+        {{"belles", "--explication", "--lexiques", "/tmp/lex", "grands"}, "/tmp/lex", true, false,
+         {"belles", "grands"}, ""},
+        {{"--lexiques=/srv/adjora", "x"}, "/srv/adjora", false, false, {"x"}, ""},
+        {{"-", "--", "--explication"}, {}, false, false, {"-", "--explication"}, ""},
+        {{"-h"}, {}, false, true, {}, ""},
+        {{"--lexiques"}, {}, false, false, {}, sansDossier},
+        {{"--lexiques="}, "", false, false, {}, sansDossier},
+        {{"--lexiques", ""}, "", false, false, {}, sansDossier},
+        {{"petit", "--couleur", "--help"}, {}, false, false, {"petit"}, "option inconnue : --couleur"},
+        // clang-format on
+    };
+    for (const auto& t : table) {
+        const std::string ligne = "row " + ::testing::PrintToString(t.arguments);
+        const cli::Options o = cli::AnalyserArguments(t.arguments);
+        EXPECT_EQ(o.erreur, t.erreur) << ligne;
+        EXPECT_EQ(o.lexiques, t.lexiques) << ligne;
+        EXPECT_EQ(o.explication, t.explication) << ligne;
+        EXPECT_EQ(o.aide, t.aide) << ligne;
+        EXPECT_EQ(o.mots, t.mots) << ligne;
     }
 }
 

@@ -1,80 +1,64 @@
-// Preparation of the words: trimming, lower case, validation, Windows-1252.
+// Preparation of the words: lower case, validation, Windows-1252.
 #include <gtest/gtest.h>
 
 #include "Mots.h"
 
 namespace {
 
-using cli::EnMinuscule;
-using cli::PreparerMot;
-using cli::Rogner;
-
-TEST(Rogner, BlancsAutourSeulement) {
-    EXPECT_EQ(Rogner("  belle\t\r\n"), "belle");
-    EXPECT_EQ(Rogner("bleu clair"), "bleu clair");
-    EXPECT_EQ(Rogner(" \t\r\n"), "");
-    EXPECT_EQ(Rogner(""), "");
-}
-
-TEST(Minuscules, LettresDeWindows1252) {
-    EXPECT_EQ(EnMinuscule(U'A'), U'a');
-    EXPECT_EQ(EnMinuscule(U'Z'), U'z');
-    EXPECT_EQ(EnMinuscule(U'É'), U'é');
-    EXPECT_EQ(EnMinuscule(U'À'), U'à');
-    EXPECT_EQ(EnMinuscule(U'Þ'), U'þ');
-    EXPECT_EQ(EnMinuscule(U'Œ'), U'œ');
-    EXPECT_EQ(EnMinuscule(U'Š'), U'š');
-    EXPECT_EQ(EnMinuscule(U'Ž'), U'ž');
-    EXPECT_EQ(EnMinuscule(U'Ÿ'), U'ÿ');
-}
-
-TEST(Minuscules, AutresCaracteresInchanges) {
-    for (char32_t c : {U'a', U'é', U'×', U'ß', U'-', U'1', U'@', U'[', U'ŵ', U'Ω', U'€'}) {
-        EXPECT_EQ(EnMinuscule(c), c) << static_cast<unsigned>(c);
+TEST(Minuscules, LettresDeWindows1252SeulementAutresInchangees) {
+    // clang-format off
+    const std::pair<char32_t, char32_t> table[] = {
+        {U'A', U'a'}, {U'Z', U'z'}, {U'É', U'é'}, {U'À', U'à'}, {U'Þ', U'þ'}, {U'Œ', U'œ'},
+        {U'Š', U'š'}, {U'Ž', U'ž'}, {U'Ÿ', U'ÿ'},
+        {U'a', U'a'}, {U'é', U'é'}, {U'×', U'×'}, {U'ß', U'ß'}, {U'@', U'@'}, {U'[', U'['},
+        {U'1', U'1'}, {U'Ŵ', U'Ŵ'}, {U'Ω', U'Ω'},
+    };
+    // clang-format on
+    for (const auto& [point, attendu] : table) {
+        EXPECT_EQ(cli::EnMinuscule(point), attendu) << "row U+" << std::hex << +point;
     }
 }
 
-TEST(PreparerMot, MinusculesPuisWindows1252) {
-    const cli::MotPrepare m = PreparerMot("Été");
-    ASSERT_TRUE(m.accepte) << m.erreur;
-    EXPECT_EQ(m.mot1252, "\xE9t\xE9");
-    EXPECT_EQ(PreparerMot("ŒIL").mot1252, "\x9Cil");
-    EXPECT_EQ(PreparerMot("BLEU-VERT").mot1252, "bleu-vert");
-    EXPECT_TRUE(PreparerMot("l'ami").accepte);
-}
-
-TEST(PreparerMot, Utf8InvalideRefuse) {
-    for (const std::string& mot :
-         {std::string("\xFF\xFE"), std::string("caf\xE9"), std::string("\xC3"),
-          std::string("\xC0\xAF"), std::string("\xED\xA0\x80")}) {
-        const cli::MotPrepare m = PreparerMot(mot);
-        EXPECT_FALSE(m.accepte);
-        EXPECT_EQ(m.erreur, "texte UTF-8 invalide");
+TEST(PreparerMot, AccepteEnMinusculesWindows1252) {
+    const std::pair<std::string, std::string> table[] = {
+        {"Été", "\xE9t\xE9"},
+        {"ŒIL", "\x9C"
+                "il"},
+        {"BLEU-VERT", "bleu-vert"},
+        {"l'ami", "l'ami"},
+        {std::string(1000, 'A'), std::string(1000, 'a')},
+    };
+    for (const auto& [mot, attendu] : table) {
+        const cli::MotPrepare m = cli::PreparerMot(mot);
+        EXPECT_TRUE(m.accepte) << "row " << mot << ": " << m.erreur;
+        EXPECT_EQ(m.mot1252, attendu) << "row " << mot;
     }
 }
 
-TEST(PreparerMot, CaractereHorsWindows1252Refuse) {
-    for (const char* mot : {"ŵ", "∑", "形容詞", "petit😀"}) {
-        const cli::MotPrepare m = PreparerMot(mot);
-        EXPECT_FALSE(m.accepte) << mot;
-        EXPECT_NE(m.erreur.find("absent du jeu Windows-1252"), std::string::npos) << mot;
+TEST(PreparerMot, RefusesAvecLeurRaison) {
+    const std::string invalide = "texte UTF-8 invalide";
+    const std::string absent = " absent du jeu Windows-1252";
+    // clang-format off
+    const std::pair<std::string, std::string> table[] = {
+        {"", "mot vide"},
+        {"\xFF\xFE", invalide}, {"caf\xE9", invalide}, {"\xC3", invalide},
+        {"\xC0\xAF", invalide},     // overlong
+        {"\xED\xA0\x80", invalide}, // surrogate
+        {std::string("pe\0tit", 6), "caractère de contrôle U+0000 refusé"},
+        {"pe\ttit", "caractère de contrôle U+0009 refusé"},
+        {"\x7F", "caractère de contrôle U+007F refusé"},
+        {"\xC2\x81", "caractère de contrôle U+0081 refusé"},
+        {"aŵ", "caractère « ŵ » (U+0175)" + absent},
+        {"∑", "caractère « ∑ » (U+2211)" + absent},
+        {"形容詞", "caractère « 形 » (U+5F62)" + absent},
+        {"petit😀", "caractère « 😀 » (U+1F600)" + absent},
+    };
+    // clang-format on
+    for (const auto& [mot, raison] : table) {
+        const cli::MotPrepare m = cli::PreparerMot(mot);
+        EXPECT_FALSE(m.accepte) << "row " << mot;
+        EXPECT_EQ(m.erreur, raison) << "row " << mot;
     }
-    EXPECT_NE(PreparerMot("aŵ").erreur.find("« ŵ » (U+0175)"), std::string::npos);
-}
-
-TEST(PreparerMot, ControleEtMotVideRefuses) {
-    EXPECT_FALSE(PreparerMot(std::string("pe\0tit", 6)).accepte);
-    EXPECT_FALSE(PreparerMot("pe\ttit").accepte);
-    EXPECT_FALSE(PreparerMot("\x7F").accepte);
-    EXPECT_FALSE(PreparerMot("\xC2\x81").accepte); // a C1 control
-    EXPECT_EQ(PreparerMot("").erreur, "mot vide");
-}
-
-TEST(PreparerMot, MotTresLongAccepteEntier) {
-    const std::string long1000(1000, 'A');
-    const cli::MotPrepare m = PreparerMot(long1000);
-    ASSERT_TRUE(m.accepte);
-    EXPECT_EQ(m.mot1252, std::string(1000, 'a'));
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 
 #include "Terminal.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <deque>
 #include <string>
@@ -11,10 +13,28 @@
 
 class ConsoleScriptee final : public terminal::Console {
   public:
-    void Ecrire(const char* octets, std::size_t taille) override;
-    std::uint8_t LireCode() override;
-    bool ToucheEnAttente() override;
-    void ChoisirCouleur(std::uint8_t couleur) override;
+    void Ecrire(const char* octets, std::size_t taille) override { sortie.append(octets, taille); }
+    std::uint8_t LireCode() override {
+        if (touches.empty()) {
+            ADD_FAILURE() << "a key was read beyond the script";
+            return 27;
+        }
+        const std::uint8_t code = touches.front();
+        touches.pop_front();
+        return code;
+    }
+    bool ToucheEnAttente() override {
+        // A scroll that never ends would hang the suite: give up after many polls.
+        if (++questions > 100000) {
+            ADD_FAILURE() << "no key ever waited";
+            touches.push_back(27);
+            return true;
+        }
+        return questions > refusAvantTouche && !touches.empty();
+    }
+    void ChoisirCouleur(std::uint8_t couleur) override {
+        couleurs.emplace_back(couleur, sortie.size());
+    }
 
     // Keys still to be read, one code per read.
     std::deque<std::uint8_t> touches;
@@ -25,7 +45,6 @@ class ConsoleScriptee final : public terminal::Console {
     // Each colour set, with the output length at that moment.
     std::vector<std::pair<std::uint8_t, std::size_t>> couleurs;
     int questions = 0;
-    int lectures = 0;
 };
 
 // Installs a scripted console for the scope of a test and restores the previous one.

@@ -12,206 +12,141 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <pty.h>
 #include <sstream>
 #include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
+std::string Lire(const std::string& chemin) {
+    std::stringstream tout;
+    tout << std::ifstream(chemin).rdbuf();
+    return tout.str();
+}
+
 class CreationFichierTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        dossier = fs::temp_directory_path() /
-                  ("adjora-console-" + std::to_string(getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(dossier);
-        existant = (dossier / "existant.txt").string();
-        Ecrire(existant, "ancien");
-        absent = (dossier / "absent.txt").string();
+        std::ofstream(existant) << "ancien";
     }
     void TearDown() override { fs::remove_all(dossier); }
 
-    static void Ecrire(const std::string& chemin, const std::string& texte) {
-        std::ofstream(chemin) << texte;
-    }
-    static std::string Lire(const std::string& chemin) {
-        std::ifstream flux(chemin);
-        std::stringstream tout;
-        tout << flux.rdbuf();
-        return tout.str();
-    }
-
-    fs::path dossier;
-    std::string existant;
-    std::string absent;
+    const fs::path dossier = fs::temp_directory_path() /
+                             ("adjora-console-" + std::to_string(getpid()) + "-" +
+                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    const std::string existant = (dossier / "existant.txt").string();
 };
 
+// What fCreer shows for an existing file, in code page 850.
 std::string Question(const std::string& nomCp850) {
-    return "Le fichier '"_cp850 + nomCp850 + "' existe déja et va être écraser.\nContinuer ?"_cp850;
+    return "Le fichier '"_cp850 + nomCp850 +
+           "' existe déja et va être écraser.\nContinuer ? (O/N)\n\r"_cp850;
 }
 
-// --- on a scripted console -------------------------------------------------
-
-TEST_F(CreationFichierTest, AsksBeforeOverwritingAndOpensOnYes) {
-    ConsoleDeTest essai;
-    essai.console.touches = {'o'};
-    std::FILE* fichier = fCreer(existant.c_str(), "w");
-    ASSERT_NE(fichier, nullptr);
+// Opens `nom` through fCreer and writes "nouveau" into it: 0, or 2 when nothing opened.
+int CreerEtEcrire(const std::string& nom) {
+    std::FILE* fichier = fCreer(nom.c_str(), "w");
+    if (fichier == nullptr) {
+        return 2;
+    }
     std::fputs("nouveau", fichier);
-    std::fclose(fichier);
-    EXPECT_EQ(Lire(existant), "nouveau");
-    EXPECT_EQ(essai.console.sortie, Question(existant) + " (O/N)\n\r");
+    return std::fclose(fichier);
 }
 
-TEST_F(CreationFichierTest, MissingFileIsOpenedWithoutAQuestion) {
-    ConsoleDeTest essai;
-    std::FILE* fichier = fCreer(absent.c_str(), "w");
-    ASSERT_NE(fichier, nullptr);
-    std::fclose(fichier);
-    EXPECT_TRUE(fs::exists(absent));
-    EXPECT_EQ(essai.console.sortie, "");
-    EXPECT_EQ(essai.console.lectures, 0);
+TEST_F(CreationFichierTest, DemandeAvantDEcraserEtOuvreSurOui) {
+    const std::string accentue = (dossier / "café.txt").string();
+    std::ofstream(accentue) << "ancien";
+    const struct {
+        std::string nom;
+        std::uint8_t touche;
+        std::string question; // empty: the file does not exist
+    } cas[] = {{existant, 'o', Question(existant)},
+               {accentue, 'O', Question(dossier.string() + "/caf" + "é"_cp850 + ".txt")},
+               {(dossier / "absent.txt").string(), 'o', ""}};
+    for (std::size_t i = 0; i < std::size(cas); ++i) {
+        ConsoleDeTest essai;
+        essai.console.touches = {cas[i].touche};
+        EXPECT_EQ(CreerEtEcrire(cas[i].nom), 0) << "row " << i;
+        EXPECT_EQ(Lire(cas[i].nom), "nouveau") << "row " << i;
+        EXPECT_EQ(essai.console.sortie, cas[i].question) << "row " << i;
+        EXPECT_EQ(essai.console.touches.size(), cas[i].question.empty() ? 1u : 0u) << "row " << i;
+    }
 }
 
-TEST_F(CreationFichierTest, AccentedNameShowsInCodePage850) {
-    const std::string nom = (dossier / "café.txt").string();
-    Ecrire(nom, "x");
-    ConsoleDeTest essai;
-    essai.console.touches = {'O'};
-    std::FILE* fichier = fCreer(nom.c_str(), "r");
-    ASSERT_NE(fichier, nullptr);
-    std::fclose(fichier);
-    const std::string nomCp850 = (dossier.string() + "/caf") + "é"_cp850 + ".txt";
-    EXPECT_EQ(essai.console.sortie, Question(nomCp850) + " (O/N)\n\r");
-}
-
-TEST_F(CreationFichierTest, FileThatCannotBeOpenedGivesNull) {
+TEST_F(CreationFichierTest, FichierImpossibleAOuvrirDonneNul) {
     int rapports = 0;
     PresentateurErreur precedent = InstallerPresentateur([&](const char*, const char*) {
         ++rapports;
         return 1;
     });
     ConsoleDeTest essai;
-    const std::string impossible = (dossier / "manquant" / "x.txt").string();
-    EXPECT_EQ(fCreer(impossible.c_str(), "r"), nullptr);
-    EXPECT_EQ(rapports, 1);
-    EXPECT_EQ(fCreer(nullptr, "r"), nullptr);
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(fCreer((dossier / "manquant" / "x.txt").c_str(), "w"), nullptr);
+    EXPECT_EQ(fCreer(nullptr, "w"), nullptr);
+    testing::internal::GetCapturedStdout();
     EXPECT_EQ(rapports, 2);
     InstallerPresentateur(precedent);
 }
 
-// Answers `touche` (then an arrow's scan code, should it be read) to fCreer.
-void CreerEnRepondant(const std::string& nom, std::uint8_t touche) {
-    ConsoleDeTest essai;
-    essai.console.touches.push_back(touche);
-    essai.console.touches.push_back(72);
-    fCreer(nom.c_str(), "w");
-}
-
-TEST_F(CreationFichierTest, RefusalEndsTheProcessWithStatusOne) {
+TEST_F(CreationFichierTest, RefusTermineLeProcessusAvecLeStatutUn) {
+    // "n", Enter, and an extended key (then its scan code) all mean no.
     for (const std::uint8_t touche : {std::uint8_t{'n'}, std::uint8_t{13}, std::uint8_t{0}}) {
-        EXPECT_EXIT(CreerEnRepondant(existant, touche), ::testing::ExitedWithCode(1), "")
+        EXPECT_EXIT(
+            {
+                ConsoleDeTest essai;
+                essai.console.touches.push_back(touche);
+                essai.console.touches.push_back(72);
+                fCreer(existant.c_str(), "w");
+            },
+            ::testing::ExitedWithCode(1), "")
             << "key " << int{touche};
     }
     EXPECT_EQ(Lire(existant), "ancien") << "the file is left as it was";
 }
 
-// --- on a real terminal ----------------------------------------------------
-
-struct Issue {
-    int statut = -1;
-    std::string ecran;
-};
-
 // Runs `enfant` in a child process whose terminal is a new pseudo-terminal;
-// types `touches` once `attendu` shows, then collects the screen until the child ends.
-Issue DansUnTerminal(const std::function<int()>& enfant, const std::string& attendu,
-                     const std::string& touches) {
+// types `touche` once the question shows, then returns the exit status and
+// the whole screen.
+std::pair<int, std::string> DansUnTerminal(const std::function<int()>& enfant,
+                                           const std::string& touche) {
     std::fflush(nullptr);
     int maitre = -1;
     const pid_t pid = forkpty(&maitre, nullptr, nullptr, nullptr);
     if (pid == 0) {
         std::_Exit(enfant());
     }
-    Issue issue;
     if (pid < 0) {
         ADD_FAILURE() << "forkpty failed";
-        return issue;
+        return {-1, ""};
     }
-    if (!attendu.empty()) {
-        issue.ecran = LireMaitre(maitre, attendu, 5s);
-        EXPECT_NE(issue.ecran.find(attendu), std::string::npos) << issue.ecran;
-    }
-    std::size_t ecrits = 0;
-    while (ecrits < touches.size()) {
-        const ssize_t n = write(maitre, touches.data() + ecrits, touches.size() - ecrits);
-        if (n <= 0) {
-            break;
-        }
-        ecrits += static_cast<std::size_t>(n);
-    }
-    issue.ecran += LireMaitre(maitre, "", 5s);
+    std::string ecran = LireMaitre(maitre, "(O/N)", 5s);
+    EXPECT_NE(ecran.find("(O/N)"), std::string::npos) << ecran;
+    TaperSur(maitre, touche);
+    ecran += LireMaitre(maitre, "", 5s);
     int etat = 0;
     waitpid(pid, &etat, 0);
     close(maitre);
-    issue.statut = WIFEXITED(etat) ? WEXITSTATUS(etat) : -1;
-    return issue;
+    return {WIFEXITED(etat) ? WEXITSTATUS(etat) : -1, ecran};
 }
 
-TEST_F(CreationFichierTest, TerminalAnswerNoInterrupts) {
+TEST_F(CreationFichierTest, SurUnVraiTerminal) {
     const std::string nom = existant;
-    const Issue issue = DansUnTerminal(
-        [&] {
-            fCreer(nom.c_str(), "w");
-            return 0;
-        },
-        "(O/N)", "n");
-    EXPECT_EQ(issue.statut, 1);
-    const std::string question =
-        "Le fichier '" + nom + "' existe déja et va être écraser.\r\nContinuer ? (O/N)";
-    EXPECT_NE(issue.ecran.find(question), std::string::npos) << issue.ecran;
-    EXPECT_NE(issue.ecran.find("\r\n\r\r\nOpération Interrompue.\r\n\r"), std::string::npos)
-        << issue.ecran;
+    const auto [statutNon, ecranNon] = DansUnTerminal([&] { return CreerEtEcrire(nom); }, "n");
+    EXPECT_EQ(statutNon, 1);
+    // The answer may echo if typed before the read starts: look on both sides of it.
+    EXPECT_NE(ecranNon.find("Le fichier '" + nom +
+                            "' existe déja et va être écraser.\r\nContinuer ? (O/N)"),
+              std::string::npos)
+        << ecranNon;
+    EXPECT_NE(ecranNon.find("\r\n\r\r\nOpération Interrompue.\r\n\r"), std::string::npos);
     EXPECT_EQ(Lire(existant), "ancien");
-}
-
-TEST_F(CreationFichierTest, TerminalAnswerYesOpens) {
-    const std::string nom = existant;
-    const Issue issue = DansUnTerminal(
-        [&] {
-            std::FILE* fichier = fCreer(nom.c_str(), "w");
-            if (fichier == nullptr) {
-                return 2;
-            }
-            std::fputs("nouveau", fichier);
-            std::fclose(fichier);
-            return 0;
-        },
-        "(O/N)", "o");
-    EXPECT_EQ(issue.statut, 0) << issue.ecran;
-    EXPECT_EQ(issue.ecran.find("Interrompue"), std::string::npos);
+    const auto [statutOui, ecranOui] = DansUnTerminal([&] { return CreerEtEcrire(nom); }, "o");
+    EXPECT_EQ(statutOui, 0) << ecranOui;
+    EXPECT_EQ(ecranOui.find("Interrompue"), std::string::npos);
     EXPECT_EQ(Lire(existant), "nouveau");
-}
-
-TEST_F(CreationFichierTest, TerminalMissingFileAsksNothing) {
-    const std::string nom = absent;
-    const Issue issue = DansUnTerminal(
-        [&] {
-            std::FILE* fichier = fCreer(nom.c_str(), "w");
-            if (fichier == nullptr) {
-                return 2;
-            }
-            std::fclose(fichier);
-            return 0;
-        },
-        "", "");
-    EXPECT_EQ(issue.statut, 0);
-    EXPECT_EQ(issue.ecran.find("(O/N)"), std::string::npos) << issue.ecran;
-    EXPECT_TRUE(fs::exists(absent));
 }
 
 } // namespace

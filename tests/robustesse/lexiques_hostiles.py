@@ -48,7 +48,11 @@ class Banc:
         self.donnees = donnees
         self.mots = {l: premier_mot(os.path.join(donnees, nom(l))) for l in LETTRES}
         self.mots["petite"] = "petite"
-        self.reference = self.analyser(self.copie(), list(self.mots.values()))[0]
+        intacte = self.copie()
+        try:
+            self.reference = self.analyser(intacte, list(self.mots.values()))[0]
+        finally:
+            shutil.rmtree(intacte, ignore_errors=True)
         if self.reference.get("petite", [None])[0] != "petit":
             raise Echec(f"reference run: petite gives {self.reference.get('petite')}")
 

@@ -5,6 +5,8 @@
 #include "ChVar.h"
 #include "MessageErreur.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -12,36 +14,27 @@
 // One report as the presenter received it, with its three fields recovered
 // from the composed text.
 struct RapportRecu {
-    std::string texte;
-    std::string titre;
-    std::string message;
-    std::string module;
-    std::string fonction;
-};
+    explicit RapportRecu(const std::string& rapport, const std::string& legende)
+        : texte(rapport), titre(legende), message(Entre("* MESSAGE : ", "\n* MODULE : ")),
+          module(Entre("\n* MODULE : ", "\n* FONCTION : ")),
+          fonction(Entre("\n* FONCTION : ", "\n\n")) {}
 
-inline std::string Entre(const std::string& texte, const std::string& debut,
-                         const std::string& fin) {
-    const auto a = texte.find(debut);
-    if (a == std::string::npos) {
-        return "<absent>";
+    std::string Entre(const std::string& debut, const std::string& fin) const {
+        const auto a = texte.find(debut);
+        const auto b = texte.find(fin, a + debut.size());
+        return a == std::string::npos ? "<absent>"
+                                      : texte.substr(a + debut.size(), b - a - debut.size());
     }
-    const auto b = texte.find(fin, a + debut.size());
-    return texte.substr(a + debut.size(),
-                        b == std::string::npos ? std::string::npos : b - a - debut.size());
-}
+
+    std::string texte, titre, message, module, fonction;
+};
 
 // Installs itself as the presenter for its lifetime and keeps every report.
 class Enregistreur {
   public:
     explicit Enregistreur(int reponse = 1) {
         precedent_ = InstallerPresentateur([this, reponse](const char* rapport, const char* titre) {
-            RapportRecu r;
-            r.texte = rapport;
-            r.titre = titre;
-            r.message = Entre(r.texte, "* MESSAGE : ", "\n* MODULE : ");
-            r.module = Entre(r.texte, "\n* MODULE : ", "\n* FONCTION : ");
-            r.fonction = Entre(r.texte, "\n* FONCTION : ", "\n\n");
-            rapports.push_back(r);
+            rapports.emplace_back(rapport, titre);
             return reponse;
         });
     }
@@ -52,36 +45,41 @@ class Enregistreur {
     std::size_t Nombre() const { return rapports.size(); }
     const RapportRecu& Dernier() const { return rapports.back(); }
 
+    // Checks that exactly `nombre` reports came, each with these three texts.
+    void Attendre(std::size_t nombre, const std::string& message, const std::string& module,
+                  const std::string& fonction) const {
+        ASSERT_EQ(Nombre(), nombre);
+        for (const RapportRecu& r : rapports) {
+            EXPECT_EQ(r.message, message);
+            EXPECT_EQ(r.module, module);
+            EXPECT_EQ(r.fonction, fonction);
+        }
+    }
+
     std::vector<RapportRecu> rapports;
 
   private:
     PresentateurErreur precedent_;
 };
 
-// Allocator that grants a given number of requests, then fails.
-inline int& AllocationsPermises() {
-    static int permises = 0;
-    return permises;
-}
-
-inline void* AllocationLimitee(std::size_t taille) {
-    if (AllocationsPermises() <= 0) {
-        return nullptr;
-    }
-    --AllocationsPermises();
-    return std::malloc(taille);
-}
-
+// Replaces the support library's heap for its lifetime: grants a given
+// number of requests, then fails.
 class AllocateurDefaillant {
   public:
-    explicit AllocateurDefaillant(int permises) {
-        AllocationsPermises() = permises;
-        precedent_ = DefinirAllocateur(AllocationLimitee);
+    explicit AllocateurDefaillant(int permises) : precedent_(DefinirAllocateur(Allocation)) {
+        Permises() = permises;
     }
     ~AllocateurDefaillant() { DefinirAllocateur(precedent_); }
     AllocateurDefaillant(const AllocateurDefaillant&) = delete;
     AllocateurDefaillant& operator=(const AllocateurDefaillant&) = delete;
 
   private:
-    Allocateur precedent_ = nullptr;
+    static int& Permises() {
+        static int permises = 0;
+        return permises;
+    }
+    static void* Allocation(std::size_t taille) {
+        return Permises()-- > 0 ? std::malloc(taille) : nullptr;
+    }
+    Allocateur precedent_;
 };
