@@ -18,21 +18,7 @@ bool EstControle(char32_t point) {
 
 std::string EnUtf8(char32_t point) {
     std::string texte;
-    if (point < 0x80) {
-        texte += static_cast<char>(point);
-    } else if (point < 0x800) {
-        texte += static_cast<char>(0xC0 | (point >> 6));
-        texte += static_cast<char>(0x80 | (point & 0x3F));
-    } else if (point < 0x10000) {
-        texte += static_cast<char>(0xE0 | (point >> 12));
-        texte += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
-        texte += static_cast<char>(0x80 | (point & 0x3F));
-    } else {
-        texte += static_cast<char>(0xF0 | (point >> 18));
-        texte += static_cast<char>(0x80 | ((point >> 12) & 0x3F));
-        texte += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
-        texte += static_cast<char>(0x80 | (point & 0x3F));
-    }
+    pages::AjouterUtf8(texte, point);
     return texte;
 }
 
@@ -80,7 +66,7 @@ MotPrepare PreparerMot(std::string_view motUtf8) {
     if (motUtf8.empty()) {
         return Refus("mot vide");
     }
-    std::string minuscules;
+    std::string mot1252;
     std::size_t i = 0;
     while (i < motUtf8.size()) {
         char32_t point = 0;
@@ -91,19 +77,16 @@ MotPrepare PreparerMot(std::string_view motUtf8) {
             return Refus("caractère de contrôle " + NomUnicode(point) + " refusé");
         }
         point = EnMinuscule(point);
-        if (pages::VersOctet(point, pages::kHaut1252) < 0) {
+        const int octet = pages::VersOctet(point, pages::kHaut1252);
+        if (octet < 0) {
             return Refus("caractère « " + EnUtf8(point) + " » (" + NomUnicode(point) +
                          ") absent du jeu Windows-1252");
         }
-        minuscules += EnUtf8(point);
-    }
-    const pages::Conversion1252 conversion = pages::Utf8VersCp1252(minuscules);
-    if (!conversion.utf8Valide || !conversion.representable) {
-        return Refus("conversion en Windows-1252 impossible");
+        mot1252 += static_cast<char>(octet);
     }
     MotPrepare prepare;
     prepare.accepte = true;
-    prepare.mot1252 = conversion.texte;
+    prepare.mot1252 = std::move(mot1252);
     return prepare;
 }
 

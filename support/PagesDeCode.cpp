@@ -3,19 +3,6 @@
 namespace pages {
 namespace {
 
-void AjouterUtf8(std::string& sortie, char32_t point) {
-    if (point < 0x80) {
-        sortie += static_cast<char>(point);
-    } else if (point < 0x800) {
-        sortie += static_cast<char>(0xC0 | (point >> 6));
-        sortie += static_cast<char>(0x80 | (point & 0x3F));
-    } else {
-        sortie += static_cast<char>(0xE0 | (point >> 12));
-        sortie += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
-        sortie += static_cast<char>(0x80 | (point & 0x3F));
-    }
-}
-
 std::string VersUtf8(std::string_view texte, TableHaute haut) {
     std::string sortie;
     sortie.reserve(texte.size() + texte.size() / 2);
@@ -32,9 +19,26 @@ char Transposer(char octet, TableHaute depuis, TableHaute vers, char remplacemen
 
 } // namespace
 
-std::string Cp850VersUtf8(std::string_view texte) { return VersUtf8(texte, kHaut850); }
+void AjouterUtf8(std::string& sortie, char32_t point) {
+    if (point < 0x80) {
+        sortie += static_cast<char>(point);
+        return;
+    }
+    const int suite = point < 0x800 ? 1 : point < 0x10000 ? 2 : 3;
+    static constexpr unsigned char kEnTete[] = {0, 0xC0, 0xE0, 0xF0};
+    sortie += static_cast<char>(kEnTete[suite] | (point >> (6 * suite)));
+    for (int k = suite - 1; k >= 0; --k) {
+        sortie += static_cast<char>(0x80 | ((point >> (6 * k)) & 0x3F));
+    }
+}
 
-std::string Cp1252VersUtf8(std::string_view texte) { return VersUtf8(texte, kHaut1252); }
+std::string Cp850VersUtf8(std::string_view texte) {
+    return VersUtf8(texte, kHaut850);
+}
+
+std::string Cp1252VersUtf8(std::string_view texte) {
+    return VersUtf8(texte, kHaut1252);
+}
 
 Conversion1252 Utf8VersCp1252(std::string_view texte, char remplacement) {
     Conversion1252 resultat;

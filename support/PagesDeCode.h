@@ -155,6 +155,9 @@ template <LitteralUtf8 S, const char32_t* Haut> consteval auto Transcoder() {
 template <LitteralUtf8 S> inline constexpr auto kTexte850 = Transcoder<S, kHaut850>();
 template <LitteralUtf8 S> inline constexpr auto kTexte1252 = Transcoder<S, kHaut1252>();
 
+// Appends the UTF-8 encoding of one code point.
+void AjouterUtf8(std::string& sortie, char32_t point);
+
 // Single-byte text to UTF-8.
 std::string Cp850VersUtf8(std::string_view texte);
 std::string Cp1252VersUtf8(std::string_view texte);

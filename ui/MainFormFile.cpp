@@ -44,36 +44,8 @@ void CommeEtiquette(QLineEdit* champ) {
 } // namespace
 
 std::uint16_t CodeToucheVirtuelle(int cleQt) {
-    switch (cleQt) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return TOUCHE_ENTREE;
-    case Qt::Key_Backspace:
-        return 8;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return 9;
-    case Qt::Key_Escape:
-        return 27;
-    case Qt::Key_Space:
-        return 32;
-    case Qt::Key_Left:
-        return 37;
-    case Qt::Key_Up:
-        return 38;
-    case Qt::Key_Right:
-        return 39;
-    case Qt::Key_Down:
-        return 40;
-    case Qt::Key_Delete:
-        return 46;
-    default:
-        break;
-    }
-    if ((cleQt >= Qt::Key_0 && cleQt <= Qt::Key_9) || (cleQt >= Qt::Key_A && cleQt <= Qt::Key_Z)) {
-        return static_cast<std::uint16_t>(cleQt); // same values as the virtual keys
-    }
-    return 0;
+    // Only Enter acts; every other key reaches the handler as a code it ignores.
+    return cleQt == Qt::Key_Return || cleQt == Qt::Key_Enter ? TOUCHE_ENTREE : 0;
 }
 
 TMainForm::TMainForm(QWidget* proprietaire)

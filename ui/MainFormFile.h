@@ -29,7 +29,7 @@ inline const QString FICHIER_AIDE = QStringLiteral("Adjora.hlp");
 // Windows virtual key code of Enter, the only key that starts an analysis.
 inline constexpr std::uint16_t TOUCHE_ENTREE = 13;
 
-// Virtual key code of a Qt key: 13 for Return and the keypad's Enter.
+// Key code handed to EntreeKeyDown: 13 for Return and the keypad's Enter, 0 otherwise.
 std::uint16_t CodeToucheVirtuelle(int cleQt);
 
 class TMainForm : public QWidget {

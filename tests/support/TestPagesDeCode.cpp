@@ -85,4 +85,20 @@ TEST(PagesDeCode, Utf8InvalideEstRemplaceEtSignale) {
     EXPECT_EQ(pages::Utf8VersCp1252("\xC3z\xC3\xA9").texte, "?z" + Octet(0xE9));
 }
 
+TEST(PagesDeCode, EncodageUtf8DeToutesLesLongueurs) {
+    const struct {
+        char32_t point;
+        const char* utf8;
+    } lignes[] = {{U'a', "a"}, {0xE9, "é"}, {0x2518, "┘"}, {0x1F600, "\U0001F600"}};
+    for (const auto& ligne : lignes) {
+        std::string texte;
+        pages::AjouterUtf8(texte, ligne.point);
+        EXPECT_EQ(texte, ligne.utf8) << "U+" << std::hex << static_cast<unsigned>(ligne.point);
+        std::size_t i = 0;
+        char32_t relu = 0;
+        EXPECT_TRUE(pages::LireUtf8(texte, i, relu));
+        EXPECT_EQ(relu, ligne.point);
+    }
+}
+
 } // namespace
