@@ -6,7 +6,33 @@ namespace cli {
 
 namespace {
 
-const std::string OPTION_LEXIQUES = "--lexiques";
+// An option that takes a value, as "--name VALUE" or "--name=VALUE".
+// Returns false when `arguments[i]` is not this option.
+bool LireValeur(const std::vector<std::string>& arguments, std::size_t& i, const std::string& nom,
+                std::optional<std::string>& valeur, std::string& erreur) {
+    const std::string& argument = arguments[i];
+    if (argument.rfind(nom + "=", 0) == 0) {
+        valeur = argument.substr(nom.size() + 1);
+    } else if (argument != nom) {
+        return false;
+    } else if (i + 1 < arguments.size()) {
+        valeur = arguments[++i];
+    }
+    if (!valeur || valeur->empty()) {
+        erreur = "l'option " + nom + " attend " + (nom == "--format" ? "un format" : "un dossier");
+    }
+    return true;
+}
+
+void LireFormat(const std::string& valeur, Options& options) {
+    if (valeur == "tsv") {
+        options.format = Format::Tsv;
+    } else if (valeur == "jsonl") {
+        options.format = Format::Jsonl;
+    } else {
+        options.erreur = "format inconnu : " + valeur + " (tsv ou jsonl)";
+    }
+}
 
 } // namespace
 
@@ -15,42 +41,46 @@ Options AnalyserArguments(const std::vector<std::string>& arguments) {
     bool finOptions = false;
     for (std::size_t i = 0; i < arguments.size() && options.erreur.empty(); ++i) {
         const std::string& argument = arguments[i];
+        std::optional<std::string> format;
         if (finOptions || argument.size() < 2 || argument[0] != '-') {
             options.mots.push_back(argument);
         } else if (argument == "--") {
             finOptions = true;
         } else if (argument == "--explication") {
             options.explication = true;
+        } else if (argument == "--conllu") {
+            options.conllu = true;
         } else if (argument == "--help" || argument == "-h") {
             options.aide = true;
         } else if (argument == "--version") {
             options.version = true;
-        } else if (argument == OPTION_LEXIQUES) {
-            if (i + 1 == arguments.size()) {
-                options.erreur = "l'option --lexiques attend un dossier";
-            } else {
-                options.lexiques = arguments[++i];
+        } else if (LireValeur(arguments, i, "--lexiques", options.lexiques, options.erreur)) {
+        } else if (LireValeur(arguments, i, "--format", format, options.erreur)) {
+            if (options.erreur.empty()) {
+                LireFormat(*format, options);
             }
-        } else if (argument.rfind(OPTION_LEXIQUES + "=", 0) == 0) {
-            options.lexiques = argument.substr(OPTION_LEXIQUES.size() + 1);
         } else {
             options.erreur = "option inconnue : " + argument;
         }
     }
-    if (options.erreur.empty() && options.lexiques && options.lexiques->empty()) {
-        options.erreur = "l'option --lexiques attend un dossier";
+    if (options.erreur.empty() && options.conllu && options.format == Format::Jsonl) {
+        options.erreur = "--conllu écrit du CoNLL-U : --format jsonl ne s'y applique pas";
     }
     return options;
 }
 
 std::string TexteAide() {
-    return "Utilisation : adjora-cli [--lexiques DOSSIER] [--explication] [MOT...]\n"
+    return "Utilisation : adjora-cli [--lexiques DOSSIER] [--explication] [--format tsv|jsonl]\n"
+           "                        [MOT...]\n"
+           "              adjora-cli --conllu [--lexiques DOSSIER] [--explication] [FICHIER...]\n"
            "\n"
            "Analyse des adjectifs qualificatifs français : pour chaque mot, donne le\n"
            "lemme (masculin singulier), le genre et le nombre.\n"
            "\n"
            "Les mots sont pris dans les arguments, ou à défaut sur l'entrée standard,\n"
-           "un par ligne (UTF-8). Ils sont mis en minuscules avant l'analyse.\n"
+           "un par ligne (UTF-8). Ils sont mis en minuscules avant l'analyse ; seuls\n"
+           "leurs 50 premiers caractères sont analysés. L'argument « - » désigne\n"
+           "l'entrée standard.\n"
            "\n"
            "Sortie : une ligne par mot, champs séparés par une tabulation :\n"
            "  mot, lemme, genre, nombre [, explication]\n"
@@ -58,12 +88,25 @@ std::string TexteAide() {
            "Options :\n"
            "  --lexiques DOSSIER  dossier des lexiques except_A.lex à except_H.lex\n"
            "                      (par défaut : les lexiques livrés avec Adjora)\n"
-           "  --explication       ajoute l'explication (retours à la ligne écrits \\n)\n"
+           "  --explication       ajoute l'explication (en TSV, retours à la ligne écrits \\n)\n"
+           "  --format jsonl      un objet JSON par mot : mot, lemme, genre, nombre\n"
+           "                      [, explication] (--format tsv : la sortie par défaut)\n"
+           "  --conllu            lit et écrit du CoNLL-U : seules les lignes de mot ADJ\n"
+           "                      changent (LEMMA, Gender et Number dans FEATS, et avec\n"
+           "                      --explication Adjora=... dans MISC, où « \\ », « | »,\n"
+           "                      les retours à la ligne et les blancs répétés s'écrivent\n"
+           "                      \\\\, \\p, \\n et \\s)\n"
            "  --help              affiche cette aide\n"
            "  --version           affiche la version\n"
            "\n"
-           "Code de retour : 0 si tout est analysé, 1 si une ligne a été refusée,\n"
-           "2 en cas d'erreur d'utilisation ou de dossier de lexiques introuvable.\n";
+           "Exemples :\n"
+           "  adjora-cli belles Heureuse\n"
+           "  adjora-cli --format jsonl --explication < mots.txt > analyses.jsonl\n"
+           "  adjora-cli --conllu corpus.conllu > corpus-lemmatise.conllu\n"
+           "\n"
+           "Code de retour : 0 si tout est analysé, 1 si une ligne, un mot ou un fichier a\n"
+           "été refusé, 2 en cas d'erreur d'utilisation ou de dossier de lexiques\n"
+           "introuvable ou vide, 3 si la sortie ne peut pas être écrite.\n";
 }
 
 std::string TexteVersion() {

@@ -7,12 +7,16 @@
 
 namespace cli {
 
+enum class Format { Tsv, Jsonl };
+
 struct Options {
     std::optional<std::string> lexiques; // --lexiques DIR
     bool explication = false;            // --explication
+    bool conllu = false;                 // --conllu: the arguments name CoNLL-U files
+    Format format = Format::Tsv;         // --format tsv|jsonl
     bool aide = false;                   // --help
     bool version = false;                // --version
-    std::vector<std::string> mots;       // words given as arguments
+    std::vector<std::string> mots;       // words (or files) given as arguments; "-" is stdin
     std::string erreur;                  // usage error (French), empty when none
 };
 

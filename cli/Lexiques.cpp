@@ -68,6 +68,11 @@ bool ChargerLexiques(const std::string& dossier, std::string& erreur) {
         erreur = "dossier des lexiques introuvable : " + dossier;
         return false;
     }
+    if (!ContientLexiques(dossier)) {
+        erreur =
+            "le dossier " + dossier + " ne contient aucun lexique (except_A.lex à except_H.lex)";
+        return false;
+    }
     const fs::path precedent = fs::current_path(code);
     if (code) {
         erreur = "dossier courant inaccessible";

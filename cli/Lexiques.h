@@ -21,7 +21,8 @@ ChoisirDossierLexiques(const std::optional<std::string>& option, const std::stri
 // Loads the eight lexicons by bare name from `dossier`, then returns to the
 // previous current directory. The reader's "cannot open" lines are sent to
 // standard error so that standard output carries results only. Returns false,
-// with a French reason, when the directory cannot be entered (nothing loaded).
+// with a French reason, when the directory cannot be entered or holds none of
+// the eight files (nothing loaded).
 bool ChargerLexiques(const std::string& dossier, std::string& erreur);
 
 } // namespace cli

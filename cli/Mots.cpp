@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "Analyseur.h"
 #include "PagesDeCode.h"
 
 namespace cli {
@@ -87,6 +88,11 @@ MotPrepare PreparerMot(std::string_view motUtf8) {
     MotPrepare prepare;
     prepare.accepte = true;
     prepare.mot1252 = std::move(mot1252);
+    if (prepare.mot1252.size() > LONGUEUR_ANALYSEE) {
+        prepare.remarque = "mot de " + std::to_string(prepare.mot1252.size()) +
+                           " caractères : seuls les " + std::to_string(LONGUEUR_ANALYSEE) +
+                           " premiers sont analysés";
+    }
     return prepare;
 }
 

@@ -17,8 +17,9 @@ char32_t EnMinuscule(char32_t point);
 // A word ready for the engine, or the reason it was refused.
 struct MotPrepare {
     bool accepte = false;
-    std::string mot1252; // lower case, Windows-1252
-    std::string erreur;  // French reason (UTF-8) when refused
+    std::string mot1252;  // lower case, Windows-1252
+    std::string erreur;   // French reason (UTF-8) when refused
+    std::string remarque; // French notice (UTF-8) when only part of the word is analysed
 };
 
 // Checks a UTF-8 word (already trimmed), lower-cases it and converts it.

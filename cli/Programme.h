@@ -9,12 +9,14 @@ namespace cli {
 
 // Exit statuses.
 inline constexpr int SORTIE_SUCCES = 0;
-inline constexpr int SORTIE_MOT_REFUSE = 1;
-inline constexpr int SORTIE_USAGE = 2;
+inline constexpr int SORTIE_MOT_REFUSE = 1; // a word, a line or a file refused
+inline constexpr int SORTIE_USAGE = 2;      // usage error, no lexicon directory
+inline constexpr int SORTIE_ECRITURE = 3;   // the output could not be written
 
 // Analyses the words of `options` (or the lines of `entree` when there are
-// none) and writes one result line each on `sortie`; refusals and usage errors
-// go to `erreurs`. Loads the lexicons first. Returns the exit status.
+// none; "-" stands for `entree`), or with --conllu rewrites the CoNLL-U files
+// named (or `entree`), on `sortie`; refusals, notices and usage errors go to
+// `erreurs`. Loads the lexicons first. Returns the exit status.
 int Executer(const Options& options, std::istream& entree, std::ostream& sortie,
              std::ostream& erreurs);
 

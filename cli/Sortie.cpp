@@ -1,7 +1,9 @@
 #include "Sortie.h"
 
+#include <nlohmann/json.hpp>
+
+#include "Analyseur.h"
 #include "Lemmatiseur.h"
-#include "PagesDeCode.h"
 
 namespace cli {
 
@@ -48,21 +50,31 @@ std::string EchapperLignes(std::string_view texte) {
     return sortie;
 }
 
-std::string FormaterLigne(std::string_view motDonne, const Analyse& analyse,
-                          const char* explication1252, bool avecExplication) {
+std::string FormaterLigne(std::string_view motDonne, const Reponse& reponse, bool avecExplication) {
     std::string ligne(motDonne);
     ligne += '\t';
-    ligne += pages::Cp1252VersUtf8(analyse.Mot);
+    ligne += reponse.lemme;
     ligne += '\t';
-    ligne += NomGenre(analyse.CodeGenre);
+    ligne += NomGenre(reponse.genre);
     ligne += '\t';
-    ligne += NomNombre(analyse.CodeNombre);
+    ligne += NomNombre(reponse.nombre);
     if (avecExplication) {
         ligne += '\t';
-        ligne += EchapperLignes(pages::Cp1252VersUtf8(explication1252 ? explication1252 : ""));
+        ligne += EchapperLignes(reponse.explication);
     }
     ligne += '\n';
     return ligne;
+}
+
+std::string FormaterJson(std::string_view motDonne, const Reponse& reponse, bool avecExplication) {
+    nlohmann::ordered_json objet = {{"mot", motDonne},
+                                    {"lemme", reponse.lemme},
+                                    {"genre", NomGenre(reponse.genre)},
+                                    {"nombre", NomNombre(reponse.nombre)}};
+    if (avecExplication) {
+        objet["explication"] = reponse.explication;
+    }
+    return objet.dump() + '\n';
 }
 
 } // namespace cli

@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-struct Analyse;
-
 namespace cli {
+
+struct Reponse;
 
 // Names of the codes, as the window shows them.
 std::string NomGenre(std::uint8_t code);
@@ -17,9 +17,11 @@ std::string NomNombre(std::uint8_t code);
 std::string EchapperLignes(std::string_view texte);
 
 // One result line (UTF-8, ending with a line break): the word as given, the
-// lemma, the gender, the number and, when asked, the explanation (Windows-1252),
-// separated by tabs.
-std::string FormaterLigne(std::string_view motDonne, const Analyse& analyse,
-                          const char* explication1252, bool avecExplication);
+// lemma, the gender, the number and, when asked, the explanation, separated by tabs.
+std::string FormaterLigne(std::string_view motDonne, const Reponse& reponse, bool avecExplication);
+
+// The same as one JSON object on one line: "mot", "lemme", "genre", "nombre"
+// and, when asked, "explication" with its real line breaks.
+std::string FormaterJson(std::string_view motDonne, const Reponse& reponse, bool avecExplication);
 
 } // namespace cli

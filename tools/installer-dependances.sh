@@ -6,7 +6,7 @@ set -euo pipefail
 paquets=(
   build-essential cmake ninja-build pkg-config git
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev nlohmann-json3-dev
   xvfb xauth fonts-liberation fonts-comic-neue xdotool imagemagick
   clang libclang-rt-14-dev valgrind
   python3 python3-grammalecte

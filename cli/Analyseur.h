@@ -1,0 +1,36 @@
+// The engine's answers for adjora-cli, kept per word: a corpus repeats its
+// adjectives, and the same word always gets the same answer.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+
+#include "Lemmatiseur.h"
+
+namespace cli {
+
+// The number of characters the engine analyses.
+inline constexpr std::size_t LONGUEUR_ANALYSEE = TAILLE_MOT - 1;
+
+struct Reponse {
+    std::string lemme;       // UTF-8
+    std::uint8_t genre = 0;  // GENRE_* code
+    std::uint8_t nombre = 0; // NOMBRE_* code
+    std::string explication; // UTF-8, real line breaks; empty unless asked for
+};
+
+class Analyseur {
+  public:
+    explicit Analyseur(bool avecExplication) : avecExplication_(avecExplication) {}
+
+    // The answer for a lower-case Windows-1252 word (only its first
+    // LONGUEUR_ANALYSEE characters count, as in the engine).
+    const Reponse& Analyser(const std::string& mot1252);
+
+  private:
+    bool avecExplication_;
+    std::unordered_map<std::string, Reponse> reponses_;
+};
+
+} // namespace cli
