@@ -1,4 +1,4 @@
-// Choice of the lexicon directory and the loading from it.
+// Choice of the lexicon directory (the loading runs end to end in cas/).
 #include <gtest/gtest.h>
 
 #include "Lexiques.h"
@@ -30,32 +30,6 @@ TEST(DossierLexiques, UnFichierDeLexiqueSuffit) {
     dossier.ecrire850("except_H.lex", "marron\n");
     EXPECT_TRUE(cli::ContientLexiques(chemin));
     EXPECT_FALSE(cli::ContientLexiques("/nulle/part/adjora"));
-}
-
-TEST_F(SansLexiques, ChargerLexiquesDepuisLeDossierPuisRevenir) {
-    DossierTemporaire dossier;
-    dossier.ecrire850("except_H.lex", "marron\n");
-    dossier.ecrire850("except_B.lex", "hébreux\n");
-    const fs::path avant = fs::current_path();
-    EnregistreurRapports rapports;
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
-    std::string raison;
-    EXPECT_TRUE(cli::ChargerLexiques(dossier.chemin().string(), raison)) << raison;
-    const std::string sortie = testing::internal::GetCapturedStdout();
-    const std::string erreurs = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(fs::current_path(), avant);
-    EXPECT_EQ(Mots(ListeH), (std::vector<std::string>{"marron"}));
-    EXPECT_EQ(Analyser("hébreux").lemme, "hébreu");
-    // The six missing files are named on standard error, never on standard output.
-    EXPECT_EQ(sortie, "");
-    for (const char* absent : {"A", "C", "D", "E", "F", "G"}) {
-        EXPECT_NE(erreurs.find("Impossible d'ouvrir le fichier except_" + std::string(absent) +
-                               ".lex.\n"),
-                  std::string::npos)
-            << "row " << absent;
-    }
-    EXPECT_EQ(rapports.compter("Opération impossible", "GESTION DES FICHIERS", "fOuvrir"), 6);
 }
 
 } // namespace

@@ -1,0 +1,72 @@
+"""Checks a CoNLL-U output of adjora-cli against its input: the same line
+count; every line but the ADJ word lines byte-identical; on those, only LEMMA,
+FEATS and MISC changed, and the answers those of the TSV mode; ten columns,
+ids in sequence, FEATS well formed and sorted, no stray whitespace."""
+
+import re
+
+ID = re.compile(r"^(\d+|\d+-\d+|\d+\.\d+)$")
+TRAIT = re.compile(r"^[A-Za-z0-9\[\]]+=[A-Za-z0-9,]+$")
+GENRES = {"masculin": "Masc", "féminin": "Fem"}
+NOMBRES = {"singulier": "Sing", "pluriel": "Plur"}
+
+
+def colonnes(ligne):
+    c = ligne.split("\t")
+    return c if len(c) == 10 else None
+
+
+def fixes(c):
+    return [x for i, x in enumerate(c) if i not in (2, 5, 9)]
+
+
+def verifier_colonnes(c, attendu):
+    e = []
+    if not ID.match(c[0]):
+        e.append(f"bad ID {c[0]!r}")
+    elif c[0].isdigit() and int(c[0]) != attendu:
+        e.append(f"ID {c[0]}, expected {attendu}")
+    if any(x == "" or x != x.strip() or re.search(r"\s\s", x) for x in c):
+        e.append("empty column or stray whitespace")
+    if c[5] != "_":
+        traits = c[5].split("|")
+        noms = [t.split("=")[0] for t in traits]
+        if not all(TRAIT.match(t) for t in traits) or len(set(noms)) != len(noms):
+            e.append(f"bad FEATS {c[5]}")
+        if noms != sorted(noms, key=str.lower):
+            e.append(f"FEATS not sorted: {c[5]}")
+    if c[9] != "_" and "" in c[9].split("|"):
+        e.append(f"empty MISC item: {c[9]}")
+    return e
+
+
+def verifier(entree, sortie, reponses_tsv):
+    avant, apres = entree.split("\n"), sortie.split("\n")
+    if len(avant) != len(apres):
+        return [f"{len(apres)} lines out for {len(avant)} in"]
+    erreurs, adjectifs, attendu = [], {}, 1
+    for n, (a, b) in enumerate(zip(avant, apres), 1):
+        ca, cb = colonnes(a), colonnes(b)
+        if ca is None or ca[3] != "ADJ" or not ca[0].isdigit():
+            if a != b:
+                erreurs.append(f"line {n} changed: {b!r}")
+        elif cb is None or fixes(ca) != fixes(cb):
+            erreurs.append(f"line {n}: columns other than LEMMA, FEATS, MISC changed")
+        else:
+            adjectifs[n] = (ca, cb)
+        if b == "":
+            attendu = 1
+        elif not b.startswith("#") and cb is not None:
+            erreurs += [f"line {n}: {e}" for e in verifier_colonnes(cb, attendu)]
+            attendu = int(cb[0]) + 1 if cb[0].isdigit() else attendu
+    tsv = reponses_tsv(sorted({ca[1] for ca, _ in adjectifs.values()}))
+    for n, (ca, cb) in adjectifs.items():
+        if ca[1] not in tsv:  # refused in both modes: left as it was
+            erreurs += [f"line {n}: refused form changed"] if ca != cb else []
+            continue
+        _, lemme, genre, nombre = tsv[ca[1]][:4]
+        traits = dict(t.split("=", 1) for t in cb[5].split("|")) if cb[5] != "_" else {}
+        if (cb[2] != lemme or traits.get("Gender") != GENRES.get(genre, traits.get("Gender"))
+                or traits.get("Number") != NOMBRES.get(nombre, traits.get("Number"))):
+            erreurs.append(f"line {n}: {cb[2]} {cb[5]}, TSV says {lemme} {genre} {nombre}")
+    return erreurs
