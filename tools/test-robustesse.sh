@@ -31,7 +31,7 @@ horodater "fuzzer build (clang)"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DADJORA_FUZZ=ON -DADJORA_SANITIZE=ON -DADJORA_BUILD_UI=OFF -DADJORA_BUILD_TESTS=OFF \
   -DADJORA_BUILD_BENCH=OFF >/dev/null
-cmake --build build-fuzz -j2 --target fuzz_lecteur fuzz_analyse
+cmake --build build-fuzz -j2 --target fuzz_lecteur fuzz_analyse fuzz_conllu
 
 # The reader's fuzzer rewrites a scratch file for every input: keep it in memory.
 if [ -d /dev/shm ] && [ -w /dev/shm ]; then
@@ -39,7 +39,7 @@ if [ -d /dev/shm ] && [ -w /dev/shm ]; then
 fi
 
 echec=0
-for cible in lecteur analyse; do
+for cible in lecteur analyse conllu; do
   horodater "fuzz_$cible for ${secondes}s"
   travail="build-fuzz/corpus-$cible"
   artefacts="build-fuzz/artefacts-$cible"
