@@ -173,7 +173,7 @@ class TestFenetre : public QObject {
     }
 
     void aide() {
-        QTest::keyClick(f_->Entree, Qt::Key_F1);
+        f_->SpeedExplications->click();
         FenetreAide* aide = f_->Aide();
         // Beside the main window, on the screen, not over it.
         QVERIFY(!aide->frameGeometry().intersects(f_->frameGeometry()));
