@@ -33,7 +33,8 @@ class DossierProgramme : public ::testing::Test {
 
 TEST_F(DossierProgramme, TrouveLesDonneesInstalleesAcoteDuProgramme) {
     CreerLexique(racine_ / "share" / "adjora", "except_H.lex");
-    const auto dossier = dossiers::DossierDonneesPres(racine_ / "bin" / "adjora-cli", "../share/adjora");
+    const auto dossier =
+        dossiers::DossierDonneesPres(racine_ / "bin" / "adjora-cli", "../share/adjora");
     ASSERT_TRUE(dossier.has_value());
     EXPECT_TRUE(fs::equivalent(*dossier, racine_ / "share" / "adjora"));
     EXPECT_EQ(fs::path(*dossier), fs::path(*dossier).lexically_normal());
@@ -42,19 +43,19 @@ TEST_F(DossierProgramme, TrouveLesDonneesInstalleesAcoteDuProgramme) {
 TEST_F(DossierProgramme, IgnoreUnDossierSansLexique) {
     fs::create_directories(racine_ / "share" / "adjora");
     std::ofstream(racine_ / "share" / "adjora" / "Adjora.hlp") << "aide\n";
-    EXPECT_FALSE(
-        dossiers::DossierDonneesPres(racine_ / "bin" / "adjora-cli", "../share/adjora").has_value());
+    EXPECT_FALSE(dossiers::DossierDonneesPres(racine_ / "bin" / "adjora-cli", "../share/adjora")
+                     .has_value());
 }
 
 TEST_F(DossierProgramme, IgnoreUnLexiqueQuiEstUnRepertoire) {
     fs::create_directories(racine_ / "share" / "adjora" / "except_A.lex");
-    EXPECT_FALSE(
-        dossiers::DossierDonneesPres(racine_ / "bin" / "adjora-cli", "../share/adjora").has_value());
+    EXPECT_FALSE(dossiers::DossierDonneesPres(racine_ / "bin" / "adjora-cli", "../share/adjora")
+                     .has_value());
 }
 
 TEST_F(DossierProgramme, IgnoreUnDossierAbsentOuUnCheminVide) {
-    EXPECT_FALSE(
-        dossiers::DossierDonneesPres(racine_ / "bin" / "adjora-cli", "../share/adjora").has_value());
+    EXPECT_FALSE(dossiers::DossierDonneesPres(racine_ / "bin" / "adjora-cli", "../share/adjora")
+                     .has_value());
     EXPECT_FALSE(dossiers::DossierDonneesPres(fs::path(), "../share/adjora").has_value());
     CreerLexique(racine_ / "bin", "except_A.lex");
     EXPECT_FALSE(dossiers::DossierDonneesPres(racine_ / "bin" / "adjora-cli", "").has_value());
