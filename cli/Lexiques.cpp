@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <unistd.h>
 
+#include "DossierDonnees.h"
 #include "Lemmatiseur.h"
 
 namespace cli {
@@ -39,14 +40,7 @@ class SortieVersErreurs {
 } // namespace
 
 bool ContientLexiques(const std::string& dossier) {
-    std::error_code erreur;
-    for (char lettre = 'A'; lettre <= 'H'; ++lettre) {
-        const fs::path fichier = fs::path(dossier) / (std::string("except_") + lettre + ".lex");
-        if (fs::is_regular_file(fichier, erreur)) {
-            return true;
-        }
-    }
-    return false;
+    return dossiers::ContientLexiques(dossier);
 }
 
 std::string ChoisirDossierLexiques(const std::optional<std::string>& option,

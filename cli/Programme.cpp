@@ -9,7 +9,7 @@
 #include "AdjoraConfig.h"
 #include "Analyseur.h"
 #include "Conllu.h"
-#include "DossierProgramme.h"
+#include "DossierDonnees.h"
 #include "Lemmatiseur.h"
 #include "Lexiques.h"
 #include "Mots.h"
@@ -169,7 +169,7 @@ int Executer(const Options& options, std::istream& entree, std::ostream& sortie,
     }
     // An installed copy prefers the data installed beside it to the source tree's.
     const std::optional<std::string> choisi =
-        options.lexiques ? options.lexiques : DossierDonneesPresDuProgramme();
+        options.lexiques ? options.lexiques : dossiers::DossierDonneesPresDuProgramme();
     const std::string dossier =
         ChoisirDossierLexiques(choisi, ADJORA_DONNEES_BUILD, ADJORA_DONNEES_INSTALL);
     std::string raison;

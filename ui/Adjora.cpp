@@ -8,6 +8,7 @@
 #include "MainFormFile.h"
 #include "Polices.h"
 #include "Presentateur.h"
+#include "Traductions.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -15,6 +16,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(ADJORA_VERSION));
     QApplication::setWindowIcon(IconeApplication());
     InstallerSubstitutions();
+    InstallerTraductionsQt(); // standard dialogs in French
 
     // Reports raised while the lexicons load show as boxes before the window.
     InstallerPresentateur(PresentateurFenetre());

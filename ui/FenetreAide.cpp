@@ -2,16 +2,27 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "MainFormFile.h"
+
+namespace {
+
+constexpr int LARGEUR = 520;
+constexpr int HAUTEUR = 560;
+constexpr int LARGEUR_MIN = 240;
+constexpr int ECART = 8; // between the two windows
+
+} // namespace
 
 FenetreAide::FenetreAide(QWidget* proprietaire) : QTextBrowser(proprietaire) {
     setObjectName(QStringLiteral("FenetreAide"));
     setWindowFlag(Qt::Window);
     setWindowTitle(QStringLiteral("Aide - ") + TITRE_APPLICATION);
     setOpenExternalLinks(true);
-    resize(520, 560);
+    resize(LARGEUR, HAUTEUR);
 }
 
 bool FenetreAide::Ouvrir(const QString& fichier) {
@@ -30,4 +41,26 @@ bool FenetreAide::Ouvrir(const QString& fichier) {
     moveCursor(QTextCursor::Start);
     verticalScrollBar()->setValue(0);
     return true;
+}
+
+void FenetreAide::PlacerAcote(const QRect& principale, const QRect& ecran) {
+    const int droite = ecran.right() - principale.right() - ECART;
+    const int gauche = principale.left() - ecran.left() - ECART;
+    const QSize cadre = frameGeometry().size() - geometry().size(); // title bar and borders
+    const int largeur =
+        std::max(LARGEUR_MIN, std::min(LARGEUR + cadre.width(), std::max(droite, gauche)));
+    const int hauteur = std::min(HAUTEUR + cadre.height(), ecran.height());
+    const int x =
+        droite >= gauche ? principale.right() + 1 + ECART : principale.left() - ECART - largeur;
+    const int y = std::clamp(principale.top(), ecran.top(), ecran.bottom() + 1 - hauteur);
+    resize(largeur - cadre.width(), hauteur - cadre.height());
+    move(x, y);
+}
+
+void FenetreAide::keyPressEvent(QKeyEvent* evenement) {
+    if (evenement->key() == Qt::Key_Escape && evenement->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QTextBrowser::keyPressEvent(evenement);
 }

@@ -1,6 +1,7 @@
 // The help window: the help file shown at its contents page.
 #pragma once
 
+#include <QRect>
 #include <QString>
 #include <QTextBrowser>
 
@@ -13,4 +14,11 @@ class FenetreAide : public QTextBrowser {
     // contents; when it cannot be read, says so, naming the file.
     // Returns whether the file was read.
     bool Ouvrir(const QString& fichier);
+
+    // Moves the window beside `principale` (a frame in screen coordinates),
+    // on whichever side of it `ecran` leaves more room, narrowed to fit there.
+    void PlacerAcote(const QRect& principale, const QRect& ecran);
+
+  protected:
+    void keyPressEvent(QKeyEvent* evenement) override; // Escape closes
 };

@@ -1,16 +1,25 @@
 #include "MainFormFile.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
+#include <QDir>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <algorithm>
+#include <filesystem>
 #include <iterator>
+#include <string>
+#include <vector>
 
 #include "AboutBoxFile.h"
+#include "AdjoraConfig.h"
+#include "DossierDonnees.h"
 #include "FenetreAide.h"
 #include "GroupeRadio.h"
 #include "Images.h"
@@ -41,6 +50,37 @@ void CommeEtiquette(QLineEdit* champ) {
     champ->setPalette(palette);
 }
 
+// The folders that may hold the lexicons and the help file, in order: the
+// current folder, the installed data folder beside the program, the source
+// tree's data/.
+std::vector<std::string> DossiersDonnees() {
+    return {".", dossiers::DossierDonneesPresDuProgramme().value_or(""), ADJORA_DONNEES_BUILD};
+}
+
+bool ContientAide(const std::string& dossier) {
+    std::error_code erreur;
+    return std::filesystem::is_regular_file(
+        std::filesystem::path(dossier) / FICHIER_AIDE.toStdString(), erreur);
+}
+
+// Loads the eight lexicons from the first folder that holds any; when none
+// does, from the current folder, whose missing files are reported.
+void ChargerDepuisDossierDonnees(const std::vector<std::string>& candidats) {
+    const auto dossier = dossiers::PremierDossier(candidats);
+    const QString precedent = QDir::currentPath();
+    const bool ailleurs =
+        dossier && *dossier != "." && QDir::setCurrent(QString::fromStdString(*dossier));
+    ChargerExceptions(); // by bare names, from the current folder
+    if (ailleurs) {
+        QDir::setCurrent(precedent);
+    }
+}
+
+QString TexteItem(const QButtonGroup* groupe) {
+    const QAbstractButton* item = groupe->checkedButton();
+    return item ? item->text() : QString();
+}
+
 } // namespace
 
 std::uint16_t CodeToucheVirtuelle(int cleQt) {
@@ -63,8 +103,11 @@ TMainForm::TMainForm(QWidget* proprietaire)
     AfficherMessage = [this](const QString& texte) {
         QMessageBox::critical(this, TITRE_APPLICATION, texte);
     };
-    fichierAide_ = FICHIER_AIDE;
-    ChargerExceptions();
+    const std::vector<std::string> candidats = DossiersDonnees();
+    const auto aide = dossiers::PremierDossier(candidats, ContientAide);
+    fichierAide_ = aide && *aide != "." ? QDir(QString::fromStdString(*aide)).filePath(FICHIER_AIDE)
+                                        : FICHIER_AIDE;
+    ChargerDepuisDossierDonnees(candidats);
 }
 
 TMainForm::~TMainForm() = default;
@@ -102,14 +145,18 @@ void TMainForm::PreparerBarreOutils() {
         QToolButton* bouton;
         const char* image;
         void (TMainForm::*action)();
+        QKeySequence touche; // reaches the action from anywhere in the window
     } boutons[] = {
-        {SpeedImprimer, "imprimer", &TMainForm::FilePrint},
-        {SpeedExplications, "aide", &TMainForm::HelpContents},
-        {SpeedApropos, "apropos", &TMainForm::HelpAbout},
+        {SpeedImprimer, "imprimer", &TMainForm::FilePrint, RACCOURCI_IMPRIMER},
+        {SpeedExplications, "aide", &TMainForm::HelpContents, RACCOURCI_AIDE},
+        {SpeedApropos, "apropos", &TMainForm::HelpAbout, {}},
     };
     for (const auto& b : boutons) {
         b.bouton->setIcon(QIcon(ImageBouton(QString::fromLatin1(b.image))));
         connect(b.bouton, &QToolButton::clicked, this, b.action);
+        if (!b.touche.isEmpty()) {
+            connect(new QShortcut(b.touche, this), &QShortcut::activated, this, b.action);
+        }
     }
 }
 
@@ -131,7 +178,7 @@ void TMainForm::EntreeKeyDown(QObject* /*Sender*/, std::uint16_t& Key,
     if (texte.isEmpty()) {
         return;
     }
-    // A character Windows-1252 cannot hold reaches the engine as '?'.
+    // The field holds only characters that Windows-1252 can hold.
     const pages::Conversion1252 mot = pages::Utf8VersCp1252(texte.toUtf8().toStdString());
     Analyse analyse{};
     const char* explication = AnalyserAdjectif(mot.texte.c_str(), &analyse);
@@ -154,6 +201,15 @@ void TMainForm::AfficherAnalyse(const Analyse& analyse, const char* explication)
     if (const auto item = ItemPourCode(analyse.CodeNombre)) {
         SelectionnerItem(groupeNombre_, *item);
     }
+    AnnoncerResultat();
+}
+
+void TMainForm::AnnoncerResultat() {
+    // A description change of the lemma field reaches screen readers while the
+    // focus stays in the input field.
+    Lemme->setAccessibleDescription(
+        QStringList{Lemme->text(), TexteItem(groupeGenre_), TexteItem(groupeNombre_)}.join(
+            QStringLiteral(", ")));
 }
 
 int TMainForm::ItemGenre() const {
@@ -191,6 +247,9 @@ void TMainForm::HelpContents() {
         aide_ = new FenetreAide(this);
     }
     aide_->Ouvrir(fichierAide_);
+    if (!aide_->isVisible()) {
+        aide_->PlacerAcote(frameGeometry(), screen()->availableGeometry());
+    }
     aide_->show();
     aide_->raise();
     aide_->activateWindow();

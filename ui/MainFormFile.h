@@ -3,6 +3,7 @@
 // window, open the help and show the about box.
 #pragma once
 
+#include <QKeySequence>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
@@ -26,6 +27,10 @@ class QToolButton;
 inline const QString TITRE_APPLICATION = QStringLiteral("Adjora 1.0");
 inline const QString FICHIER_AIDE = QStringLiteral("Adjora.hlp");
 
+// Keys of the print and help actions, from anywhere in the main window.
+inline const QKeySequence RACCOURCI_IMPRIMER = QKeySequence(Qt::CTRL | Qt::Key_P);
+inline const QKeySequence RACCOURCI_AIDE = QKeySequence(Qt::Key_F1);
+
 // Windows virtual key code of Enter, the only key that starts an analysis.
 inline constexpr std::uint16_t TOUCHE_ENTREE = 13;
 
@@ -36,7 +41,9 @@ class TMainForm : public QWidget {
     Q_OBJECT
 
   public:
-    // Builds the window hidden, sets the help file and loads the lexicons.
+    // Builds the window hidden, sets the help file and loads the lexicons,
+    // both looked for in the current folder, then the installed data folder,
+    // then the source tree's data/.
     explicit TMainForm(QWidget* proprietaire = nullptr);
     ~TMainForm() override;
 
@@ -62,6 +69,10 @@ class TMainForm : public QWidget {
 
     // Shows one analysis: explanation, lemma and both radio selections.
     void AfficherAnalyse(const Analyse& analyse, const char* explication);
+
+    // Tells screen readers the result shown: lemma, gender and number items,
+    // as the lemma field's accessible description.
+    void AnnoncerResultat();
 
     // Radio groups, by item index (-1: none selected).
     QButtonGroup* GroupeGenre() const { return groupeGenre_; }

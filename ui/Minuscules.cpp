@@ -2,12 +2,35 @@
 
 #include <algorithm>
 
+#include "PagesDeCode.h"
+
+namespace {
+
+// A surrogate half stands for a character beyond the code page: never held.
+bool Representable(QChar c) {
+    return !c.isSurrogate() && pages::VersOctet(c.unicode(), pages::kHaut1252) >= 0;
+}
+
+} // namespace
+
 QValidator::State ValidateurMinuscules::validate(QString& texte, int& position) const {
-    fixup(texte);
-    position = std::clamp(position, 0, static_cast<int>(texte.size()));
+    const QString minuscules = texte.toLower();
+    QString garde;
+    garde.reserve(minuscules.size());
+    int curseur = std::clamp(position, 0, static_cast<int>(minuscules.size()));
+    for (qsizetype i = 0; i < minuscules.size(); ++i) {
+        if (Representable(minuscules[i])) {
+            garde.append(minuscules[i]);
+        } else if (i < position) {
+            --curseur;
+        }
+    }
+    texte = garde;
+    position = std::clamp(curseur, 0, static_cast<int>(texte.size()));
     return Acceptable;
 }
 
 void ValidateurMinuscules::fixup(QString& texte) const {
-    texte = texte.toLower();
+    int fin = static_cast<int>(texte.size());
+    validate(texte, fin);
 }

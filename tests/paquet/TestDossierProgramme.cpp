@@ -5,7 +5,7 @@
 #include <fstream>
 #include <string>
 
-#include "DossierProgramme.h"
+#include "DossierDonnees.h"
 
 namespace fs = std::filesystem;
 
@@ -33,7 +33,8 @@ class DossierProgramme : public ::testing::Test {
 
 TEST_F(DossierProgramme, TrouveLesDonneesInstalleesAcoteDuProgramme) {
     CreerLexique(racine_ / "share" / "adjora", "except_H.lex");
-    const auto dossier = cli::DossierDonneesPres(racine_ / "bin" / "adjora-cli", "../share/adjora");
+    const auto dossier =
+        dossiers::DossierDonneesPres(racine_ / "bin" / "adjora-cli", "../share/adjora");
     ASSERT_TRUE(dossier.has_value());
     EXPECT_TRUE(fs::equivalent(*dossier, racine_ / "share" / "adjora"));
     EXPECT_EQ(fs::path(*dossier), fs::path(*dossier).lexically_normal());
@@ -42,35 +43,35 @@ TEST_F(DossierProgramme, TrouveLesDonneesInstalleesAcoteDuProgramme) {
 TEST_F(DossierProgramme, IgnoreUnDossierSansLexique) {
     fs::create_directories(racine_ / "share" / "adjora");
     std::ofstream(racine_ / "share" / "adjora" / "Adjora.hlp") << "aide\n";
-    EXPECT_FALSE(
-        cli::DossierDonneesPres(racine_ / "bin" / "adjora-cli", "../share/adjora").has_value());
+    EXPECT_FALSE(dossiers::DossierDonneesPres(racine_ / "bin" / "adjora-cli", "../share/adjora")
+                     .has_value());
 }
 
 TEST_F(DossierProgramme, IgnoreUnLexiqueQuiEstUnRepertoire) {
     fs::create_directories(racine_ / "share" / "adjora" / "except_A.lex");
-    EXPECT_FALSE(
-        cli::DossierDonneesPres(racine_ / "bin" / "adjora-cli", "../share/adjora").has_value());
+    EXPECT_FALSE(dossiers::DossierDonneesPres(racine_ / "bin" / "adjora-cli", "../share/adjora")
+                     .has_value());
 }
 
 TEST_F(DossierProgramme, IgnoreUnDossierAbsentOuUnCheminVide) {
-    EXPECT_FALSE(
-        cli::DossierDonneesPres(racine_ / "bin" / "adjora-cli", "../share/adjora").has_value());
-    EXPECT_FALSE(cli::DossierDonneesPres(fs::path(), "../share/adjora").has_value());
+    EXPECT_FALSE(dossiers::DossierDonneesPres(racine_ / "bin" / "adjora-cli", "../share/adjora")
+                     .has_value());
+    EXPECT_FALSE(dossiers::DossierDonneesPres(fs::path(), "../share/adjora").has_value());
     CreerLexique(racine_ / "bin", "except_A.lex");
-    EXPECT_FALSE(cli::DossierDonneesPres(racine_ / "bin" / "adjora-cli", "").has_value());
+    EXPECT_FALSE(dossiers::DossierDonneesPres(racine_ / "bin" / "adjora-cli", "").has_value());
 }
 
 TEST_F(DossierProgramme, SuitUneDispositionPersonnalisee) {
     CreerLexique(racine_ / "lib" / "adjora" / "donnees", "except_C.lex");
     const auto dossier =
-        cli::DossierDonneesPres(racine_ / "bin" / "adjora-cli", "../lib/adjora/donnees");
+        dossiers::DossierDonneesPres(racine_ / "bin" / "adjora-cli", "../lib/adjora/donnees");
     ASSERT_TRUE(dossier.has_value());
     EXPECT_TRUE(fs::equivalent(*dossier, racine_ / "lib" / "adjora" / "donnees"));
 }
 
 // The copy in the build tree has no installed data beside it.
 TEST(DossierProgrammeCourant, AucunDansLArbreDeConstruction) {
-    EXPECT_FALSE(cli::DossierDonneesPresDuProgramme().has_value());
+    EXPECT_FALSE(dossiers::DossierDonneesPresDuProgramme().has_value());
 }
 
 } // namespace
