@@ -1,3 +1,4 @@
+abbevillois
 ab‚naquis
 abscons
 absous
@@ -6,6 +7,7 @@ acquis
 admis
 afghano-pakistanais
 agenais
+agenois
 aindinois
 aixois
 albanais
@@ -18,6 +20,7 @@ am‚ricano-irlandais
 am‚ricano-n‚erlandais
 am‚ricano-n‚o-z‚landais
 ami‚nois
+amstellodamois
 anglais
 anglo-chinois
 anglo-danois
@@ -32,6 +35,7 @@ anglo-polonais
 anglo-portugais
 anglo-su‚dois
 angolais
+angoumois
 antenais
 antibourgeois
 antifran‡ais
@@ -43,10 +47,13 @@ aragonais
 ard‚chois
 ardennais
 ari‚geois
+arrageois
 assamais
 assis
 aubois
+auchois
 audois
+audomarois
 australo-fran‡ais
 australo-n‚o-z‚landais
 austro-fran‡ais
@@ -56,12 +63,16 @@ aveyronnais
 avignonnais
 axonais
 azerba‹djanais
+badois
 balinais
 bƒlois
 bamakois
 bangladais
 barcelonais
+barrois
 bas
+basquais
+bassamois
 bastiais
 bavarois
 bayonnais
@@ -70,15 +81,20 @@ beaujolais
 belgo-congolais
 belgo-luxembourgeois
 belgo-n‚erlandais
+belgradois
 bengalais
 b‚ninois
 berlinois
 bernois
 bhoutanais
+biafrais
 bis
+biterrois
 bl‚sois
+bogotanais
 bolb‚cais
 bolognais
+bolonais
 bordelais
 bostonnais
 botswanais
@@ -87,10 +103,12 @@ bourgeois
 brandebourgeois
 brestois
 brian‡onnais
+brivadois
 brugeois
 bruxellois
 burundais
 cabus
+caenais
 caennais
 calabrais
 camarguais
@@ -99,12 +117,15 @@ campinois
 camus
 cannois
 cantonais
+carcassonnais
 carthaginois
 casablancais
 casaman‡ais
 castillonnais
+cauchois
 ceylanais
 chalonnais
+chƒlonnais
 champenois
 charentais
 charolais
@@ -134,6 +155,7 @@ courtois
 cr‚‡ois
 cr‚tois
 creusois
+daghestanais
 dampmartois
 dano-islandais
 danois
@@ -160,6 +182,8 @@ dr“mois
 dunkerquois
 ‚clos
 ‚cossais
+‚dimbourgeois
+elbois
 ‚mis
 enclos
 enquis
@@ -201,6 +225,7 @@ fribourgeois
 gabonais
 gallois
 gantois
+gapen‡ais
 gardois
 garonnais
 gaulois
@@ -218,6 +243,7 @@ gris
 grivois
 groenlandais
 gros
+guernesiais
 guyanais
 habsbourgeois
 hambourgeois
@@ -230,9 +256,11 @@ hongrois
 icaunais
 impr‚cis
 incirconcis
+incis
 inclus
 incompris
 inconquis
+incus
 ind‚cis
 indivis
 indo-malais
@@ -259,7 +287,6 @@ libanais
 libournais
 liechtensteinois
 li‚geois
-lilas
 lillois
 limbourgeois
 lorientais
@@ -298,7 +325,6 @@ montois
 montr‚alais
 morbihannais
 munichois
-murs
 namurois
 nantais
 narbonnais
@@ -344,6 +370,7 @@ pi‚montais
 polonais
 ponantais
 portugais
+portuguais
 pragois
 praguois
 pr‚ardennais
@@ -395,6 +422,7 @@ s‚quanais
 seychellois
 siamois
 siennois
+sierra-l‚onais
 sino-fran‡ais
 sino-japonais
 sis
@@ -421,6 +449,7 @@ tarbais
 tarnais
 t‚l‚transmis
 tessinois
+thailandais
 tha‹landais
 tiers
 timorais
