@@ -125,7 +125,6 @@ castillonnais
 cauchois
 ceylanais
 chalonnais
-chƒlonnais
 champenois
 charentais
 charolais
@@ -370,7 +369,6 @@ pi‚montais
 polonais
 ponantais
 portugais
-portuguais
 pragois
 praguois
 pr‚ardennais
@@ -449,7 +447,6 @@ tarbais
 tarnais
 t‚l‚transmis
 tessinois
-thailandais
 tha‹landais
 tiers
 timorais

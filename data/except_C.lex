@@ -470,7 +470,6 @@ saline salin
 samaritaine samaritain
 sanguine sanguin
 saoule saoul
-sao–le sao–l
 sarrasine sarrasin
 saturnine saturnin
 saure saur
@@ -562,7 +561,6 @@ tridentine tridentin
 tridiagonale tridiagonale
 trine trin
 tripolitaine tripolitain
-tte tout
 turque turc
 tuvaluane tuvaluan
 ub‚rale ub‚rale

@@ -303,13 +303,11 @@ duraille
 ellipso‹de
 ‚m‚rite
 enthousiaste
-enthousiate
 entomophile
 ‚osinophile
 ‚ph‚mŠre
 ‚ph‚m‚roptŠre
 ‚piphylle
-epiphyte
 ‚piphyte
 ‚pirote
 ‚pith‚lio‹de

@@ -142,7 +142,6 @@ envahisseuse
 ‚reinteuse
 ergoteuse
 esbroufeuse
-esbrouffeuse
 escorteuse
 ethno-religieuse
 ‚tireuse

@@ -127,7 +127,6 @@ citron
 clausus
 clean
 client-serveur
-cokney
 communis
 compound
 contumax
@@ -222,7 +221,6 @@ interarm‚es
 interarmes
 interclubs
 interentreprises
-interp“les
 interservices
 intestat
 intra-muros

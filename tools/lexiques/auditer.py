@@ -51,9 +51,9 @@ def plier(mot):
 class Lefff:
     """Lookup in the Lefff adjective extract."""
 
-    def __init__(self, extrait, participes):
+    def __init__(self, extrait, categories):
         self.formes = extrait
-        self.participes = participes
+        self.categories = categories
         self.variantes = collections.defaultdict(set)
         for f in extrait:
             self.variantes[plier(f)].add(f)
@@ -71,9 +71,14 @@ class Lefff:
         if analyses:
             autres = ", ".join(f"{l}/{g}/{n}" for l, g, n in analyses)
             return f"lemme différent (Lefff : {autres})"
-        if forme in self.participes:
+        autres = self.categories.get(forme, set())
+        if "participe" in autres:
             return "participe seulement (Lefff : lemme verbal)"
-        return "absente des adjectifs du Lefff"
+        if "nc" in autres:
+            return "nom seulement dans le Lefff"
+        if autres:
+            return "absente des adjectifs du Lefff (catégories : " + ", ".join(sorted(autres)) + ")"
+        return "inconnue du Lefff"
 
     def rectifiee(self, forme, lemme):
         """True when the Lefff lacks the form but has an adjective spelt the
@@ -92,8 +97,8 @@ def nature(forme, lemme, verdict, lefff_, types):
         return "mot composé"
     if verdict.startswith("participe") or "P" in types:
         return "participe"
-    if verdict.startswith("absente"):
-        return "inconnue du Lefff comme adjectif"
+    if verdict.startswith(("nom seulement", "absente", "inconnue")):
+        return "pas adjectif dans le Lefff : " + verdict.split(" (")[0].replace(" dans le Lefff", "")
     return "erreur d'une des sources : " + verdict.split(" (")[0]
 
 
@@ -161,15 +166,20 @@ def auditer_courants(formes, lefff_, courants, decisions):
         if a & b:
             continue
         dire = lambda e: ", ".join(f"{l}/{g}/{n}" for l, g, n in sorted(e)) or "absente"
-        cote_lefff = dire(b) if b or f not in lefff_.participes else "participe (lemme verbal)"
+        participe = "participe" in lefff_.categories.get(f, ())
+        cote_lefff = dire(b) if b or not participe else "participe (lemme verbal)"
         lignes.append(f"{f} : référence {dire(a)} ; Lefff {cote_lefff}\n"
                       f"      décision : {decisions.get(f, 'aucune')}")
     return lignes
 
 
-def par_nature(lignes):
+def par_nature(lignes, decisions):
+    """Lines grouped by kind, each with its hand decision when there is one."""
     groupes = collections.defaultdict(list)
     for genre, texte in lignes:
+        forme = texte.split(" -> ")[0].split()[-1]
+        if forme in decisions:
+            texte += f"\n              décision : {decisions[forme]}"
         groupes[genre].append(texte)
     sortie = []
     for genre, textes in sorted(groupes.items(), key=lambda kv: (-len(kv[1]), kv[0])):
@@ -186,12 +196,13 @@ def main():
     a = p.parse_args()
     formes = ref.lire_reference()
     lexiques = ref.lire_lexiques(a.lexiques)
-    lefff_ = Lefff(lefff.lire_extrait(), lefff.participes())
+    lefff_ = Lefff(lefff.lire_extrait(), lefff.categories())
     courants = set(ref.lire_courants())
     resultats = ref.analyser(sorted(formes), os.path.abspath(a.lexiques), a.cli)
     n_entrees, entrees = auditer_entrees(lexiques, formes, lefff_)
     n_formes, decidees = auditer_formes(formes, resultats, lexiques, lefff_)
-    communs = auditer_courants(formes, lefff_, courants, lire_decisions())
+    decisions = lire_decisions()
+    communs = auditer_courants(formes, lefff_, courants, decisions)
     with open(lefff.SORTIE_DEFAUT, encoding="utf-8") as f:
         entete = [l.rstrip("\n") for l in f if l.startswith("# Source") or l.startswith("# Lic")]
     with open(ref.REFERENCE, encoding="utf-8") as f:
@@ -203,10 +214,10 @@ def main():
         f.write(f"Entries of the eight files: {n_entrees}; confirmed by the Lefff: "
                 f"{n_entrees - len(entrees)}; contradicted: {contredites}; "
                 f"not in the Lefff's adjectives: {len(entrees) - contredites}\n")
-        f.write("\n".join(par_nature(entrees)) + "\n\n")
+        f.write("\n".join(par_nature(entrees, decisions)) + "\n\n")
         f.write(f"Reference forms whose answer a list decides: {n_formes}; confirmed: "
                 f"{n_formes - len(decidees)}; not confirmed: {len(decidees)}\n")
-        f.write("\n".join(par_nature(decidees)) + "\n\n")
+        f.write("\n".join(par_nature(decidees, decisions)) + "\n\n")
         f.write(f"Common adjectives (courants.txt): {len(communs)} forms on which the "
                 f"two sources share no analysis, with the hand decision of corrections.tsv\n")
         f.write("\n".join(f"  {c}" for c in communs) + "\n")

@@ -94,14 +94,20 @@ def lire(chemin=MLEX):
     return lignes, ecartes
 
 
-def participes(chemin=MLEX):
-    """Forms that Lefff lists as adjectives only in their participle reading."""
-    formes = set()
+def categories(chemin=MLEX):
+    """{form: its Lefff categories other than plain adjective}; a participle
+    listed as an adjective (K) counts as the category 'participe'."""
+    formes = collections.defaultdict(set)
     with open(chemin, encoding="utf-8") as f:
         for ligne in f:
             champs = ligne.split("\t")
-            if len(champs) >= 4 and champs[1] == "adj" and champs[3].startswith("K"):
-                formes.add(champs[0])
+            if len(champs) < 4:
+                continue
+            if champs[1] == "adj":
+                if champs[3].startswith("K"):
+                    formes[champs[0]].add("participe")
+            else:
+                formes[champs[0]].add(champs[1])
     return formes
 
 

@@ -21,6 +21,7 @@ import collections
 import os
 import re
 import sys
+import unicodedata
 
 # The Debian package installs into the system interpreter's path only.
 for chemin in ("/usr/lib/python3/dist-packages",):
@@ -163,6 +164,10 @@ def normaliser_lemmes(lignes):
     return n
 
 
+def desaccentuer(mot):
+    return "".join(c for c in unicodedata.normalize("NFD", mot) if not unicodedata.combining(c))
+
+
 def recouvre(a, b, tous):
     return a == b or tous in (a, b)
 
@@ -177,6 +182,7 @@ def ajouter_lefff(lignes, inconnue, chemin):
     if not os.path.exists(chemin):
         raise SystemExit(f"{chemin} absent : lancez extraire_lefff.py")
     formes = {f for f, _ in lignes}
+    sans_accents = {desaccentuer(f) for f in formes}
     lemmes = collections.defaultdict(set)  # form -> its lemmas
     cases = collections.defaultdict(list)  # lemma -> (genre, nombre) of its forms
     for (f, l), (g, n, _) in lignes.items():
@@ -189,6 +195,8 @@ def ajouter_lefff(lignes, inconnue, chemin):
                 continue
             forme, lemme, g, n = ligne.rstrip("\n").split("\t")
             if forme in formes or "'" in forme or not encodable(forme) or not encodable(lemme):
+                continue
+            if desaccentuer(forme) in sans_accents:
                 continue
             if lemme in lemmes and lemme not in lemmes[lemme]:
                 continue
@@ -257,7 +265,9 @@ def ecrire(lignes, info, ecartes, ncorr, sortie, lefff, najouts):
                 + ", ".join(f"{k} {v}" for k, v in sorted(ecartes.items())) + "\n")
         for l in entete_lefff(lefff):
             f.write(l.replace("# ", "# Second source (type L): ", 1))
-        f.write(f"# Forms added from the second source: {najouts}\n")
+        gardees = len({f for (f, _), v in lignes.items() if "L" in v[2]})
+        f.write(f"# Forms added from the second source: {najouts} ({gardees} after the hand "
+                "corrections)\n")
         f.write(f"# Hand corrections applied: {ncorr}\n")
         f.write("# forme\tlemme\tgenre\tnombre\ttype\n")
         for (forme, lemme) in sorted(lignes):
