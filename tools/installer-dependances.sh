@@ -9,7 +9,7 @@ paquets=(
   qt6-base-dev libgl-dev
   xvfb xauth fonts-liberation fonts-comic-neue xdotool imagemagick
   clang libclang-rt-14-dev valgrind
-  python3 python3-grammalecte
+  python3 python3-grammalecte nodejs
   appstream desktop-file-utils dpkg-dev file
 )
 
@@ -19,6 +19,9 @@ for p in "${paquets[@]}"; do
     manquants+=("$p")
   fi
 done
+# npm (regenerating the lexicons fetches the Lefff with it) comes with some
+# nodejs builds and as a package of its own in Debian.
+command -v npm >/dev/null || manquants+=(npm)
 
 if [ ${#manquants[@]} -eq 0 ]; then
   exit 0
