@@ -163,7 +163,6 @@ deauvillais
 d‚clos
 d‚commis
 d‚mis
-d‚mocrates-chr‚tiens
 d‚pris
 d‚sappris
 d‚tors
@@ -219,7 +218,6 @@ franco-qu‚becois
 franco-qu‚b‚cois
 franco-su‚dois
 franco-surinamais
-francs-ma‡ons
 fribourgeois
 gabonais
 gallois

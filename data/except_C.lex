@@ -156,8 +156,7 @@ cr‚tine cr‚tin
 cristalline cristallin
 cubaine cubain
 demi-fine demi-fin
-d‚mocrate-chr‚tienne d‚mocrate-chr‚tienne
-d‚mocrates-chr‚tienne d‚mocrates-chr‚tiennes
+d‚mocrates-chr‚tienne d‚mocrate-chr‚tien
 diamantine diamantin
 dioc‚saine dioc‚sain
 dive dive
@@ -165,8 +164,8 @@ divine divin
 dja‹ne dja‹n
 dominicaine dominicain
 douce doux
-douce-amŠre douce-amŠre
-douces-amŠre douces-amŠres
+douce-amŠre doux-amer
+douces-amŠre doux-amer
 due d–
 dure dur
 ‚gypto-am‚ricaine ‚gypto-am‚ricain
@@ -202,7 +201,6 @@ foraine forain
 formosane formosan
 fraiche frais
 fraŒche frais
-franc-ma‡onne franc-ma‡onne
 franche franc
 franciscaine franciscain
 franco-afghane franco-afghan
@@ -542,9 +540,9 @@ touarŠgue touarŠgue
 toulousaine toulousain
 tourangelle tourangeau
 toute-petite tout-petit
-toute-puissante toute-puissante
+toute-puissante tout-puissant
 toutes-petite tout-petit
-toutes-puissante toutes-puissantes
+toutes-puissante tout-puissant
 touvaine touvain
 traitresse traitre
 traŒtresse traŒtre
