@@ -6,6 +6,7 @@ acheiropo‹Šte
 acidiphile
 acidophile
 acroc‚phale
+acrom‚gale
 adamite
 ad‚no‹de
 adepte
@@ -93,6 +94,7 @@ arac‚e
 arboricole
 archifacile
 ar‚nicole
+argyrophile
 arsouille
 arvale
 aryt‚no‹de
@@ -122,12 +124,10 @@ balte
 basidiomycŠte
 basiphile
 basophile
-basquaise
 batave
 bayadŠre
 b‚d‚phile
 beigeasse
-b‚narde
 b‚n‚vole
 b‚poŠte
 berbŠre
@@ -167,6 +167,7 @@ cachŠre
 cairote
 calcicole
 campanulac‚e
+candiote
 cannabinac‚e
 cannabino‹de
 caprifoliac‚e
@@ -188,7 +189,6 @@ c‚phalopode
 c‚salpiniac‚e
 chafiite
 chalcophile
-champisse
 chaste
 chauve
 ch‚nopodiac‚e
@@ -203,6 +203,7 @@ chromophile
 chypriote
 cidricole
 cin‚phile
+cisto‹de
 cladocŠre
 claude
 cocasse
@@ -223,6 +224,7 @@ coprophile
 copte
 coraco‹de
 corallo‹de
+corfiote
 cornac‚e
 corono‹de
 corse
@@ -241,6 +243,7 @@ croate
 crotaphite
 cucurbitac‚e
 cupressin‚e
+curiate
 cuscutac‚e
 cyanophyc‚e
 cylindro‹de
@@ -292,8 +295,10 @@ ductile
 dul‡aquicole
 dulcicole
 duraille
+‚bionite
 ‚carlate
 ‚go‹ste
+‚l‚ate
 ‚lectrophile
 ellipso‹de
 ‚m‚rite
@@ -304,6 +309,7 @@ entomophile
 ‚ph‚m‚roptŠre
 ‚piphylle
 ‚piphyte
+‚pirote
 ‚pith‚lio‹de
 ‚pithŠte
 ‚quilatŠre
@@ -311,7 +317,6 @@ entomophile
 ‚rectile
 ‚ricac‚e
 erse
-esquimaude
 ‚tale
 eucaryote
 euphorbiac‚e
@@ -359,8 +364,9 @@ germano-suisse
 germanophile
 g‚rontophile
 gl‚no‹de
+glischro‹de
+goodie
 gracile
-gramin‚e
 grandiose
 granito‹de
 grave
@@ -388,6 +394,7 @@ h‚t‚rom‚tabole
 h‚t‚roptŠre
 h‚t‚rozygote
 hexapode
+hi‚rosolymite
 hippie
 hippomobile
 hirsute
@@ -404,6 +411,7 @@ hors-s‚rie
 horticole
 hostile
 humano‹de
+humicole
 hussite
 hyalo‹de
 hydroc‚phale
@@ -421,6 +429,7 @@ hypno‹de
 hypocrite
 hypoglosse
 hypo‹de
+iakoute
 ibŠre
 ichtyo‹de
 iconophile
@@ -472,6 +481,7 @@ isra‚lite
 italiote
 jacobite
 jaunasse
+jdanovo-mao‹ste
 johannite
 joncac‚e
 jouette
@@ -487,6 +497,7 @@ lanigŠre
 lavalliŠre
 l‚ontoc‚phale
 l‚pidoptŠre
+l‚pidote
 leste
 leucocrate
 licite
@@ -506,6 +517,7 @@ luddite
 lympho‹de
 lyophile
 macroc‚phale
+mahrate
 mahratte
 malade
 malawite
@@ -587,9 +599,11 @@ my‚lo‹de
 myrm‚cophile
 mytilicole
 nase
+naxalite
 n‚crophile
 n‚faste
 n‚gro‹de
+n‚omao‹ste
 n‚ophyte
 neutrophile
 n‚vroptŠre
@@ -603,6 +617,7 @@ nubile
 nucl‚ocrate
 nucl‚ophile
 obŠse
+obovale
 obsolŠte
 occulte
 octopode
@@ -628,6 +643,7 @@ palato-glosse
 palmipartite
 palmipŠde
 palude
+panchypriote
 panslave
 papabile
 papav‚rac‚e
@@ -642,6 +658,7 @@ parturiente
 passe-bande
 patriote
 p‚dophile
+p‚lohygrophile
 pentamŠre
 p‚pŠre
 p‚renne
@@ -718,6 +735,7 @@ sale
 salicole
 samnite
 samoyŠde
+saoudite
 saprophyte
 sarco‹de
 sarde
@@ -824,6 +842,7 @@ tripode
 trivalve
 troglobie
 troglodyte
+tropophile
 trotskyste
 tuberculo‹de
 tubicole
@@ -853,6 +872,7 @@ volubile
 wahhabite
 wyandotte
 x‚nophile
+x‚roh‚liophile
 x‚rophile
 xipho‹de
 xyloglotte

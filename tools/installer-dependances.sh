@@ -10,7 +10,7 @@ paquets=(
   xvfb xauth fonts-liberation fonts-comic-neue xdotool imagemagick
   dbus python3-pyatspi at-spi2-core
   clang libclang-rt-14-dev valgrind
-  python3 python3-grammalecte
+  python3 python3-grammalecte nodejs
   appstream desktop-file-utils dpkg-dev file
 )
 
@@ -20,6 +20,9 @@ for p in "${paquets[@]}"; do
     manquants+=("$p")
   fi
 done
+# npm (regenerating the lexicons fetches the Lefff with it) comes with some
+# nodejs builds and as a package of its own in Debian.
+command -v npm >/dev/null || manquants+=(npm)
 
 if [ ${#manquants[@]} -eq 0 ]; then
   exit 0

@@ -33,22 +33,6 @@ def pourcents(notes, formes):
     return f"{n:6d} formes : " + ", ".join(parts)
 
 
-def lire_lexiques(dossier):
-    """The entries of the eight files: {letter: {form: lemma or None}}."""
-    lexiques = {}
-    for l in ref.LISTES:
-        try:
-            with open(os.path.join(dossier, f"except_{l}.lex"), encoding="cp850") as f:
-                mots = f.read().split()
-        except OSError:
-            mots = []
-        if l in ref.PAIRES:
-            lexiques[l] = dict(zip(mots[0::2], mots[1::2]))
-        else:
-            lexiques[l] = dict.fromkeys(mots)
-    return lexiques
-
-
 def plafond(formes, mots, notes, cli, devant_voyelle):
     """Best answer per form: the rules alone or the rules plus the one entry
     whose role fits the form, as the engine gives them."""
@@ -152,7 +136,7 @@ def main():
     formes_courantes = [f for f in mots if any(l.lemme in courants for l in formes[f])]
     adjectifs = [f for f in mots if any("P" not in l.types for l in formes[f])]
 
-    contexte = (lire_lexiques(a.lexiques), gen.feminins_en_le(formes))
+    contexte = (ref.lire_lexiques(a.lexiques), gen.feminins_en_le(formes))
     print(f"adjora-cli : {os.path.relpath(cli, ref.RACINE)}")
     print(f"lexiques : {os.path.relpath(a.lexiques, ref.RACINE)} ({tailles(a.lexiques)} lignes)")
     print("Précision")

@@ -5,10 +5,13 @@
 Output: a UTF-8 TSV, one line per (form, lemma):
     forme  lemme  genre(m/f/e)  nombre(s/p/i)  type
 where type is a set of letters: A adjective, N noun-adjective, P past
-participle used as an adjective, K hand correction. Lines starting with '#'
-carry the source, its version and its licence.
+participle used as an adjective, L added from the Lefff, K hand correction.
+Lines starting with '#' carry the sources, their versions and licences.
 
-The hand corrections of tools/lexiques/corrections.tsv are applied last.
+Adjective forms of the Lefff (extraire_lefff.py, run first) that the
+Grammalecte lexicon does not know at all are added when they contradict
+none of its forms. The hand corrections of tools/lexiques/corrections.tsv
+are applied last.
 
 Usage: extraire_reference.py [-o FILE] [--corrections FILE]
 """
@@ -18,6 +21,7 @@ import collections
 import os
 import re
 import sys
+import unicodedata
 
 # The Debian package installs into the system interpreter's path only.
 for chemin in ("/usr/lib/python3/dist-packages",):
@@ -27,6 +31,7 @@ for chemin in ("/usr/lib/python3/dist-packages",):
 ICI = os.path.dirname(os.path.abspath(__file__))
 SORTIE_DEFAUT = os.path.join(ICI, "reference", "adjectifs.tsv")
 CORRECTIONS_DEFAUT = os.path.join(ICI, "corrections.tsv")
+LEFFF_DEFAUT = os.path.join(ICI, "reference", "lefff.tsv")
 DICTIONNAIRE = "fr-allvars.json"
 PAQUET = "python3-grammalecte"
 
@@ -52,12 +57,13 @@ def version_paquet():
 
 
 def lire_dictionnaire():
-    """Yields (form, stem, tags) for every adjective analysis."""
+    """(info, [(form, stem, tags) for every adjective analysis], a function
+    telling whether the lexicon knows a form in no category at all)."""
     from grammalecte.graphspell import ibdawg
 
     d = ibdawg.IBDAWG(DICTIONNAIRE)
     info = {"date": d.sDate, "nom": d.sDicName, "description": d.sDescription}
-    return info, list(d.select("", RE_ADJ.pattern))
+    return info, list(d.select("", RE_ADJ.pattern)), lambda f: not d.getMorph(f)
 
 
 def unir_genre(a, b):
@@ -158,10 +164,55 @@ def normaliser_lemmes(lignes):
     return n
 
 
+def desaccentuer(mot):
+    return "".join(c for c in unicodedata.normalize("NFD", mot) if not unicodedata.combining(c))
+
+
+def recouvre(a, b, tous):
+    return a == b or tous in (a, b)
+
+
+def ajouter_lefff(lignes, inconnue, chemin):
+    """Adds the Lefff adjective forms the Grammalecte lexicon lacks, when
+    (1) it knows the form in no category at all (a noun or a verb form is
+    its word against the Lefff's), (2) the lemma is not one of its forms
+    with another lemma, and (3) its adjective of that lemma has no other form
+    for the same gender and number (socials beside sociaux). Returns the
+    count of forms added."""
+    if not os.path.exists(chemin):
+        raise SystemExit(f"{chemin} absent : lancez extraire_lefff.py")
+    formes = {f for f, _ in lignes}
+    sans_accents = {desaccentuer(f) for f in formes}
+    lemmes = collections.defaultdict(set)  # form -> its lemmas
+    cases = collections.defaultdict(list)  # lemma -> (genre, nombre) of its forms
+    for (f, l), (g, n, _) in lignes.items():
+        lemmes[f].add(l)
+        cases[l].append((g, n))
+    ajouts = {}
+    with open(chemin, encoding="utf-8") as fichier:
+        for ligne in fichier:
+            if ligne.startswith("#") or not ligne.strip():
+                continue
+            forme, lemme, g, n = ligne.rstrip("\n").split("\t")
+            if forme in formes or "'" in forme or not encodable(forme) or not encodable(lemme):
+                continue
+            if desaccentuer(forme) in sans_accents:
+                continue
+            if lemme in lemmes and lemme not in lemmes[lemme]:
+                continue
+            if any(recouvre(g, g2, "e") and recouvre(n, n2, "i") for g2, n2 in cases[lemme]):
+                continue
+            if inconnue(forme):
+                ajouts[(forme, lemme)] = [g, n, {"L"}]
+    lignes.update(ajouts)
+    return len({f for f, _ in ajouts})
+
+
 def appliquer_corrections(lignes, chemin):
     """Applies the hand corrections. Each line: action form lemma [genre nombre]
     with action '=' (this is the form's only analysis), '+' (add or replace
-    this analysis) or '-' (remove this analysis)."""
+    this analysis), '-' (remove this analysis) or '!' (keep the reference:
+    a second source's reading was examined and rejected; no effect)."""
     if not os.path.exists(chemin):
         return 0
     n = 0
@@ -172,6 +223,8 @@ def appliquer_corrections(lignes, chemin):
                 continue
             champs = ligne.split()
             action, forme, lemme = champs[0], champs[1], champs[2]
+            if action == "!":
+                continue
             if action == "-":
                 if lignes.pop((forme, lemme), None) is None:
                     raise SystemExit(f"{chemin}:{numero}: {forme} {lemme} absent de la référence")
@@ -194,9 +247,14 @@ def appliquer_corrections(lignes, chemin):
     return n
 
 
-def ecrire(lignes, info, ecartes, ncorr, sortie):
+def entete_lefff(chemin):
+    with open(chemin, encoding="utf-8") as f:
+        return [l for l in f if l.startswith(("# Source", "# Licence"))]
+
+
+def ecrire(lignes, info, ecartes, ncorr, sortie, lefff, najouts):
     os.makedirs(os.path.dirname(os.path.abspath(sortie)), exist_ok=True)
-    ordre = "".join(sorted("AKNP"))
+    ordre = "".join(sorted("AKLNP"))
     with open(sortie, "w", encoding="utf-8", newline="\n") as f:
         f.write(f"# Source: Grammalecte French lexicon (Dicollecte), dictionary {info['nom']} "
                 f"({info['description']}), built {info['date']}\n")
@@ -205,6 +263,11 @@ def ecrire(lignes, info, ecartes, ncorr, sortie):
                 "GPL-3 and MPL-2.0, see /usr/share/doc/python3-grammalecte/copyright\n")
         f.write("# Skipped or adjusted analyses: "
                 + ", ".join(f"{k} {v}" for k, v in sorted(ecartes.items())) + "\n")
+        for l in entete_lefff(lefff):
+            f.write(l.replace("# ", "# Second source (type L): ", 1))
+        gardees = len({f for (f, _), v in lignes.items() if "L" in v[2]})
+        f.write(f"# Forms added from the second source: {najouts} ({gardees} after the hand "
+                "corrections)\n")
         f.write(f"# Hand corrections applied: {ncorr}\n")
         f.write("# forme\tlemme\tgenre\tnombre\ttype\n")
         for (forme, lemme) in sorted(lignes):
@@ -217,14 +280,17 @@ def main():
     p = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     p.add_argument("-o", "--sortie", default=SORTIE_DEFAUT)
     p.add_argument("--corrections", default=CORRECTIONS_DEFAUT)
+    p.add_argument("--lefff", default=LEFFF_DEFAUT)
     a = p.parse_args()
-    info, entrees = lire_dictionnaire()
+    info, entrees, inconnue = lire_dictionnaire()
     lignes, ecartes = analyser(entrees)
     ecartes["lemme pluriel ramené au singulier (corrigé)"] = normaliser_lemmes(lignes)
+    najouts = ajouter_lefff(lignes, inconnue, a.lefff)
     ncorr = appliquer_corrections(lignes, a.corrections)
-    ecrire(lignes, info, ecartes, ncorr, a.sortie)
+    ecrire(lignes, info, ecartes, ncorr, a.sortie, a.lefff, najouts)
     formes = {f for f, _ in lignes}
-    print(f"{len(lignes)} analyses, {len(formes)} formes -> {a.sortie}", file=sys.stderr)
+    print(f"{len(lignes)} analyses, {len(formes)} formes (dont {najouts} du Lefff) "
+          f"-> {a.sortie}", file=sys.stderr)
 
 
 if __name__ == "__main__":

