@@ -60,6 +60,7 @@ char* LemmeCorrespondant(char* mot, Liste* formes, Liste* lemmes);
 
 // Loading (lexicon files by name, relative to the current directory). The
 // files are code page 850 text; their words are stored as Windows-1252.
+// ChargerExceptions also indexes the eleven lists (Index.h).
 void ChargerExceptions();
 Liste* ChargerSimple(const char* nom);
 void ChargerDouble(const char* nom, ListeDouble* sortie);
