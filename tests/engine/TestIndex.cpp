@@ -1,13 +1,5 @@
 // The indexed lexicon lookups answer exactly as the linear search: the same
 // positions in every list, and the same lemma, codes and explanation.
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <gtest/gtest.h>
-#include <string>
-#include <tuple>
-#include <vector>
-
 #include "AdjoraConfig.h"
 #include "ChVar.h"
 #include "Index.h"
@@ -35,9 +27,7 @@ std::vector<std::string> MotsEssayes(bool echantillon) {
     }
     for (Liste* liste : Listes()) {
         for (const std::string& mot : Mots(liste)) {
-            for (const char* fin : {"", "s", "x"}) {
-                mots.push_back(mot + fin);
-            }
+            mots.insert(mots.end(), {mot, mot + "s", mot + "x"});
         }
     }
     return mots;
@@ -46,10 +36,6 @@ std::vector<std::string> MotsEssayes(bool echantillon) {
 void Charger(const std::filesystem::path& dossier) {
     DansDossier ici(dossier);
     ChargerExceptions();
-}
-
-auto Champs(const Resultat& r) {
-    return std::tie(r.lemme, r.genre, r.nombre, r.explication);
 }
 
 // Runs every word through the indexes, then through the linear search alone.
@@ -62,14 +48,11 @@ void ComparerAuLineaire(const std::vector<std::string>& mots) {
             ASSERT_EQ(PositionIndexee(m.c_str(), liste), PositionMot(m.c_str(), liste)) << mot;
         }
     }
-    for (Liste* liste : Listes()) {
-        for (Position p = 1; p <= NbElements(liste); ++p) {
-            ASSERT_STREQ(MotPosIndexe(liste, p), MotPos(liste, p));
-        }
-    }
     OublierIndex();
     for (std::size_t i = 0; i < mots.size(); ++i) {
-        EXPECT_EQ(Champs(indexes[i]), Champs(Analyser(mots[i]))) << mots[i];
+        const Resultat a = indexes[i], b = Analyser(mots[i]);
+        EXPECT_EQ(std::tie(a.lemme, a.genre, a.nombre, a.explication),
+                  std::tie(b.lemme, b.genre, b.nombre, b.explication));
     }
 }
 
@@ -78,7 +61,7 @@ void* AllocationLimitee(std::size_t taille) {
     return permises-- > 0 ? std::malloc(taille) : nullptr;
 }
 
-class IndexLexiques : public SansLexiques {};
+using IndexLexiques = SansLexiques;
 
 TEST_F(IndexLexiques, LexiquesLivresEtDoublons) {
     for (const auto& dossier : {std::filesystem::path(ADJORA_DONNEES_BUILD), DOUBLONS}) {
