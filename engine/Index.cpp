@@ -8,7 +8,7 @@ namespace {
 
 struct IndexListe {
     const Liste* liste = nullptr;
-    std::uint32_t generation = 0;
+    std::uint64_t generation = 0;
     std::vector<const char*> mots; // the word at each position, from 1
     std::vector<Position> cases;   // open addressing: a position, 0 when free
 };

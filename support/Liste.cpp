@@ -11,7 +11,7 @@ namespace {
 
 const char* const kModule = "GESTION DES LISTES";
 
-std::uint32_t generation = 0;
+std::uint64_t generation = 0;
 
 void Modifiee() {
     ++generation;
@@ -477,6 +477,6 @@ const char* MotPos(Liste* liste, Position position) {
     return static_cast<const char*>(ElementPos(liste, position));
 }
 
-std::uint32_t GenerationListes() {
+std::uint64_t GenerationListes() {
     return generation;
 }

@@ -94,4 +94,4 @@ const char* MotPos(Liste* liste, Position position);
 // Number of changes made so far to the content or order of any list (an
 // insertion, a deletion, a new first node, a destroyed list). Anything built
 // from a list's content is current while this count has not moved.
-std::uint32_t GenerationListes();
+std::uint64_t GenerationListes();
