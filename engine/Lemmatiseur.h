@@ -48,7 +48,8 @@ extern ListeDouble ListeG;
 extern Liste* ListeH;
 
 // Membership in a lexicon: true when `mot` is an entry of `liste`. A null
-// list (a lexicon not loaded yet) counts as empty and never matches.
+// list (a lexicon not loaded yet) counts as empty and never matches. Answered
+// through the list's index when it has a current one (Index.h).
 bool EstDansListe(const char* mot, Liste* liste);
 
 // Analysis.

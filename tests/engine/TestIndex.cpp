@@ -65,6 +65,7 @@ using IndexLexiques = SansLexiques;
 
 TEST_F(IndexLexiques, LexiquesLivresEtDoublons) {
     for (const auto& dossier : {std::filesystem::path(ADJORA_DONNEES_BUILD), DOUBLONS}) {
+        LibererExceptions();
         Charger(dossier);
         ComparerAuLineaire(MotsEssayes(true));
     }
