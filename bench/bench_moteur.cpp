@@ -1,5 +1,7 @@
 // Throughput of AnalyserAdjectif over the benchmark word list, with the
-// shipped lexicons loaded. Also times the loading of the eight lexicons.
+// shipped lexicons loaded, through their indexes and (for comparison) by the
+// linear search alone. Also times the loading and indexing of the eight
+// lexicons.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -8,6 +10,7 @@
 #include <vector>
 
 #include "AdjoraConfig.h"
+#include "Index.h"
 #include "Lemmatiseur.h"
 #include "MessageErreur.h"
 #include "PagesDeCode.h"
@@ -33,6 +36,7 @@ void ChargerLexiquesLivres() {
     std::filesystem::current_path(precedent);
 }
 
+// Argument 1: through the indexes; 0: linear search only.
 void BM_AnalyserAdjectif(benchmark::State& etat) {
     static const std::vector<std::string> mots = LireMots();
     if (mots.size() < 10000) {
@@ -40,6 +44,9 @@ void BM_AnalyserAdjectif(benchmark::State& etat) {
         return;
     }
     ChargerLexiquesLivres();
+    if (etat.range(0) == 0) {
+        OublierIndex();
+    }
     Analyse analyse;
     for (auto _ : etat) {
         for (const std::string& mot : mots) {
@@ -51,7 +58,7 @@ void BM_AnalyserAdjectif(benchmark::State& etat) {
     etat.counters["mots"] = static_cast<double>(mots.size());
     LibererExceptions();
 }
-BENCHMARK(BM_AnalyserAdjectif)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AnalyserAdjectif)->ArgName("index")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 void BM_ChargerExceptions(benchmark::State& etat) {
     for (auto _ : etat) {

@@ -1,10 +1,12 @@
 // Loading of the eight exception lexicons from their files.
 #include "Fichiers.h"
+#include "Index.h"
 #include "Lemmatiseur.h"
 #include "MessageErreur.h"
 #include "PagesDeCode.h"
 
 #include <cstring>
+#include <initializer_list>
 
 namespace {
 
@@ -111,9 +113,15 @@ void ChargerExceptions() {
     ListeF = ChargerSimple("except_F.lex");
     ChargerDouble("except_G.lex", &ListeG);
     ListeH = ChargerSimple("except_H.lex");
+    OublierIndex();
+    for (Liste* liste : {ListeA, ListeB, ListeC.Formes, ListeC.Lemmes, ListeD, ListeE.Formes,
+                         ListeE.Lemmes, ListeF, ListeG.Formes, ListeG.Lemmes, ListeH}) {
+        IndexerListe(liste);
+    }
 }
 
 void LibererExceptions() {
+    OublierIndex();
     Detruire(ListeA);
     Detruire(ListeB);
     Detruire(ListeC);

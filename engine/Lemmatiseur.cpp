@@ -2,6 +2,7 @@
 #include "Lemmatiseur.h"
 
 #include "Caracteres.h"
+#include "Index.h"
 #include "MessageErreur.h"
 #include "PagesDeCode.h"
 
@@ -19,7 +20,7 @@ ListeDouble ListeG = {nullptr, nullptr};
 Liste* ListeH = nullptr;
 
 bool EstDansListe(const char* mot, Liste* liste) {
-    return liste != nullptr && PositionMot(mot, liste) != 0;
+    return liste != nullptr && PositionIndexee(mot, liste) != 0;
 }
 
 const char* AnalyserAdjectif(const char* mot, Analyse* analyse) {
@@ -53,14 +54,14 @@ bool ConsonneDoublee(const char* mot) {
 // `mot` is an Analyse record's word: the lemma is copied on at most
 // TAILLE_MOT - 1 characters, whatever the list holds.
 char* LemmeCorrespondant(char* mot, Liste* formes, Liste* lemmes) {
-    const Position p = formes != nullptr ? PositionMot(mot, formes) : 0;
+    const Position p = formes != nullptr ? PositionIndexee(mot, formes) : 0;
     if (p == 0) {
         MessageErreur("Le lemme n'appartient pas à la liste d'entrée"_cp850, "ADJORA",
                       "LemmeCorrespondant");
         return mot;
     }
     const char* lemme =
-        (lemmes != nullptr && p <= NbElements(lemmes)) ? MotPos(lemmes, p) : nullptr;
+        (lemmes != nullptr && p <= NbElements(lemmes)) ? MotPosIndexe(lemmes, p) : nullptr;
     if (lemme == nullptr) {
         return mot;
     }

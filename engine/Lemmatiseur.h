@@ -48,7 +48,8 @@ extern ListeDouble ListeG;
 extern Liste* ListeH;
 
 // Membership in a lexicon: true when `mot` is an entry of `liste`. A null
-// list (a lexicon not loaded yet) counts as empty and never matches.
+// list (a lexicon not loaded yet) counts as empty and never matches. Answered
+// through the list's index when it has a current one (Index.h).
 bool EstDansListe(const char* mot, Liste* liste);
 
 // Analysis.
@@ -60,6 +61,7 @@ char* LemmeCorrespondant(char* mot, Liste* formes, Liste* lemmes);
 
 // Loading (lexicon files by name, relative to the current directory). The
 // files are code page 850 text; their words are stored as Windows-1252.
+// ChargerExceptions also indexes the eleven lists (Index.h).
 void ChargerExceptions();
 Liste* ChargerSimple(const char* nom);
 void ChargerDouble(const char* nom, ListeDouble* sortie);

@@ -11,6 +11,12 @@ namespace {
 
 const char* const kModule = "GESTION DES LISTES";
 
+std::uint64_t generation = 0;
+
+void Modifiee() {
+    ++generation;
+}
+
 bool Initialisee(const Liste* liste) {
     return liste != nullptr && liste->Controle == liste;
 }
@@ -52,6 +58,7 @@ int Distance(Pas pas) {
 
 void SupprimeUnique(Liste* liste, Liberateur libere) {
     Noeud* noeud = liste->Premier;
+    Modifiee();
     liste->Nb = 0;
     liste->Premier = nullptr;
     liste->Courant = nullptr;
@@ -192,6 +199,7 @@ void InserePos(Liste* liste, Position position, void* element) {
     nouveau->Precedent = ancre->Precedent;
     ancre->Precedent->Suivant = nouveau;
     ancre->Precedent = nouveau;
+    Modifiee();
     ++liste->Nb;
     if (position == 1) {
         DecaleTete(liste, -1);
@@ -215,6 +223,7 @@ void InsereVide(Liste* liste, void* element) {
     liste->Courant = noeud;
     liste->Nb = 1;
     liste->PosCourant = 1;
+    Modifiee();
 }
 
 void InsereFin(Liste* liste, void* element) {
@@ -254,6 +263,7 @@ void SupprimePos(Liste* liste, Position position, Liberateur libere) {
         return;
     }
     Noeud* noeud = AdrNoeudPos(liste, position);
+    Modifiee();
     if (position == 1) {
         liste->Premier = noeud->Suivant;
     }
@@ -304,6 +314,7 @@ void DetruitListe(Liste* liste, Liberateur libere) {
         return;
     }
     SupprimeDepuis(liste, 1, libere);
+    Modifiee();
     liste->Controle = nullptr;
     std::free(liste);
 }
@@ -411,6 +422,7 @@ void DecaleTete(Liste* liste, Pas pas) {
     if (liste == nullptr || !Peuplee(liste)) {
         return;
     }
+    Modifiee();
     DeplaceAdr(&liste->Premier, Reduire(pas, liste->Nb));
     liste->PosCourant = Ramener(static_cast<long>(liste->PosCourant) - pas, liste->Nb);
 }
@@ -463,4 +475,8 @@ void SupprimeMotsDepuis(Liste* liste, Position position) {
 
 const char* MotPos(Liste* liste, Position position) {
     return static_cast<const char*>(ElementPos(liste, position));
+}
+
+std::uint64_t GenerationListes() {
+    return generation;
 }

@@ -90,3 +90,8 @@ void SupprimeMotPos(Liste* liste, Position position);
 void SupprimeMotCourant(Liste* liste);
 void SupprimeMotsDepuis(Liste* liste, Position position);
 const char* MotPos(Liste* liste, Position position);
+
+// Number of changes made so far to the content or order of any list (an
+// insertion, a deletion, a new first node, a destroyed list). Anything built
+// from a list's content is current while this count has not moved.
+std::uint64_t GenerationListes();

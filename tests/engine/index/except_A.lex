@@ -1,0 +1,3 @@
+gris
+epais
+gris

@@ -1,0 +1,2 @@
+hebreux
+hebreux

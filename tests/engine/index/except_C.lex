@@ -1,0 +1,4 @@
+blanche blanc
+fraiche frais
+blanche blanchet
+seche sec

@@ -1,0 +1,3 @@
+facile
+rapide
+facile

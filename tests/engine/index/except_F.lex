@@ -1,0 +1,3 @@
+trompeuse
+menteuse
+trompeuse

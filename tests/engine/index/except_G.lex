@@ -1,0 +1,2 @@
+laide laid
+laide laideron
