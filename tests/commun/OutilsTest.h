@@ -1,21 +1,57 @@
-// Helpers shared by the engine, command-line and lexicon tests: whole
-// analyses, lexicons filled by hand, a recording error presenter, temporary
-// directories holding code page 850 files.
+// Helpers shared by the test suites: case files, a report recorder, a failing
+// allocator, temporary directories, whole analyses.
 #pragma once
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <initializer_list>
 #include <sstream>
 #include <string>
-#include <utility>
 #include <vector>
 
+#include "ChVar.h"
 #include "Lemmatiseur.h"
 #include "MessageErreur.h"
 #include "PagesDeCode.h"
+
+// Writes line feeds and tabs as \n and \t, the way case files hold them.
+inline std::string Echapper(const std::string& texte) {
+    std::string sortie;
+    for (char c : texte) {
+        sortie += c == '\n' ? "\\n" : c == '\t' ? "\\t" : std::string(1, c);
+    }
+    return sortie;
+}
+
+inline std::string Lire(const std::filesystem::path& chemin) {
+    std::ostringstream contenu;
+    contenu << std::ifstream(chemin, std::ios::binary).rdbuf();
+    return contenu.str();
+}
+
+// The rows of a tab-separated case file; blank lines and lines starting with # are skipped.
+inline std::vector<std::vector<std::string>> LireCas(const std::filesystem::path& chemin) {
+    std::vector<std::vector<std::string>> lignes;
+    std::istringstream flux(Lire(chemin));
+    for (std::string ligne; std::getline(flux, ligne);) {
+        if (ligne.empty() || ligne[0] == '#') {
+            continue;
+        }
+        std::vector<std::string> champs(1);
+        for (char c : ligne) {
+            if (c == '\t') {
+                champs.emplace_back();
+            } else {
+                champs.back().push_back(c);
+            }
+        }
+        lignes.push_back(champs);
+    }
+    EXPECT_FALSE(lignes.empty()) << chemin;
+    return lignes;
+}
 
 // Windows-1252 of a UTF-8 text (the test fails on an unrepresentable character).
 inline std::string En1252(const std::string& utf8) {
@@ -24,8 +60,7 @@ inline std::string En1252(const std::string& utf8) {
     return conversion.texte;
 }
 
-// One whole analysis of a UTF-8 word: the lemma back in UTF-8, the
-// explanation as the engine wrote it (Windows-1252).
+// One whole analysis of a UTF-8 word, results in UTF-8.
 struct Resultat {
     std::string lemme;
     int genre;
@@ -36,46 +71,8 @@ struct Resultat {
 inline Resultat Analyser(const std::string& motUtf8) {
     Analyse analyse;
     const char* explication = AnalyserAdjectif(En1252(motUtf8).c_str(), &analyse);
-    return {pages::Cp1252VersUtf8(analyse.Mot), analyse.CodeGenre, analyse.CodeNombre, explication};
-}
-
-// Destroys a list (or a pair of lists) and leaves it null.
-inline void Detruire(Liste*& liste) {
-    DetruitListeMots(liste);
-    liste = nullptr;
-}
-
-inline void Detruire(ListeDouble& liste) {
-    Detruire(liste.Formes);
-    Detruire(liste.Lemmes);
-}
-
-// Replaces a lexicon's content with the given UTF-8 words.
-inline void Remplir(Liste*& liste, std::initializer_list<const char*> mots) {
-    Detruire(liste);
-    liste = CreerListeMots();
-    for (const char* mot : mots) {
-        InsereMotFin(liste, En1252(mot).c_str());
-    }
-}
-
-inline void Remplir(ListeDouble& liste,
-                    std::initializer_list<std::pair<const char*, const char*>> paires) {
-    Remplir(liste.Formes, {});
-    Remplir(liste.Lemmes, {});
-    for (const auto& [forme, lemme] : paires) {
-        InsereMotFin(liste.Formes, En1252(forme).c_str());
-        InsereMotFin(liste.Lemmes, En1252(lemme).c_str());
-    }
-}
-
-// The words of a list in UTF-8 (a null list gives none).
-inline std::vector<std::string> Mots(Liste* liste) {
-    std::vector<std::string> mots;
-    for (Position p = 1; p <= NbElements(liste); ++p) {
-        mots.push_back(pages::Cp1252VersUtf8(MotPos(liste, p)));
-    }
-    return mots;
+    return {pages::Cp1252VersUtf8(analyse.Mot), analyse.CodeGenre, analyse.CodeNombre,
+            pages::Cp1252VersUtf8(explication)};
 }
 
 // Every lexicon is empty (null) before and after each test.
@@ -85,12 +82,20 @@ class SansLexiques : public ::testing::Test {
     void TearDown() override { LibererExceptions(); }
 };
 
-// Records every report (converted to UTF-8) while alive.
+// Records every report while alive, as "message<TAB>module<TAB>routine" in
+// UTF-8 with line feeds and tabs escaped.
 class EnregistreurRapports {
   public:
     EnregistreurRapports()
         : precedent_(InstallerPresentateur([this](const char* rapport, const char*) {
-              rapports_.push_back(pages::Cp850VersUtf8(rapport));
+              const std::string r = pages::Cp850VersUtf8(rapport);
+              const auto champ = [&r](const std::string& debut, const std::string& fin) {
+                  const auto a = r.find(debut) + debut.size();
+                  return r.substr(a, r.find(fin, a) - a);
+              };
+              rapports_.push_back(Echapper(champ("* MESSAGE : ", "\n* MODULE : ")) + "\t" +
+                                  champ("* MODULE : ", "\n") + "\t" +
+                                  champ("* FONCTION : ", "\n"));
               return 1;
           })) {}
     ~EnregistreurRapports() { InstallerPresentateur(precedent_); }
@@ -98,22 +103,44 @@ class EnregistreurRapports {
     EnregistreurRapports& operator=(const EnregistreurRapports&) = delete;
 
     const std::vector<std::string>& rapports() const { return rapports_; }
-
-    // How many reports carry this message, module and function (UTF-8).
+    std::string texte() const {
+        std::string t;
+        for (const std::string& r : rapports_) {
+            t += r + "\n";
+        }
+        return t;
+    }
+    // How many reports carry this message, module and routine (UTF-8).
     int compter(const std::string& message, const std::string& module,
                 const std::string& fonction) const {
-        int n = 0;
-        for (const std::string& r : rapports_) {
-            n += r.find("* MESSAGE : " + message + "\n") != std::string::npos &&
-                 r.find("* MODULE : " + module + "\n") != std::string::npos &&
-                 r.find("* FONCTION : " + fonction + "\n") != std::string::npos;
-        }
-        return n;
+        return static_cast<int>(std::count(rapports_.begin(), rapports_.end(),
+                                           Echapper(message) + "\t" + module + "\t" + fonction));
     }
+    void vider() { rapports_.clear(); }
 
   private:
     std::vector<std::string> rapports_;
     PresentateurErreur precedent_;
+};
+
+// Replaces the support library's heap while alive: grants `permises`
+// requests, then fails every one.
+class AllocateurDefaillant {
+  public:
+    explicit AllocateurDefaillant(int permises) : precedent_(DefinirAllocateur(Allouer)) {
+        Reste() = permises;
+    }
+    ~AllocateurDefaillant() { DefinirAllocateur(precedent_); }
+    AllocateurDefaillant(const AllocateurDefaillant&) = delete;
+    AllocateurDefaillant& operator=(const AllocateurDefaillant&) = delete;
+
+  private:
+    static int& Reste() {
+        static int reste = 0;
+        return reste;
+    }
+    static void* Allouer(std::size_t taille) { return Reste()-- > 0 ? std::malloc(taille) : nullptr; }
+    Allocateur precedent_;
 };
 
 // A fresh temporary directory, removed with its content at the end.
@@ -132,8 +159,6 @@ class DossierTemporaire {
     DossierTemporaire& operator=(const DossierTemporaire&) = delete;
 
     const std::filesystem::path& chemin() const { return chemin_; }
-
-    // Writes bytes into a file of this directory; returns the file's path.
     std::string ecrireOctets(const std::string& nom, const std::string& octets) const {
         std::ofstream(chemin_ / nom, std::ios::binary) << octets;
         return (chemin_ / nom).string();
@@ -146,11 +171,7 @@ class DossierTemporaire {
         }
         return ecrireOctets(nom, octets);
     }
-    std::string lire(const std::string& nom) const {
-        std::ostringstream contenu;
-        contenu << std::ifstream(chemin_ / nom, std::ios::binary).rdbuf();
-        return contenu.str();
-    }
+    std::string lire(const std::string& nom) const { return Lire(chemin_ / nom); }
 
   private:
     std::filesystem::path chemin_;
