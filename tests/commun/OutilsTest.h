@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -16,11 +17,14 @@
 #include "MessageErreur.h"
 #include "PagesDeCode.h"
 
-// Writes line feeds and tabs as \n and \t, the way case files hold them.
+// Writes line feeds, carriage returns and tabs as \n, \r and \t, the way case files hold them.
 inline std::string Echapper(const std::string& texte) {
     std::string sortie;
     for (char c : texte) {
-        sortie += c == '\n' ? "\\n" : c == '\t' ? "\\t" : std::string(1, c);
+        sortie += c == '\n'   ? "\\n"
+                  : c == '\r' ? "\\r"
+                  : c == '\t' ? "\\t"
+                               : std::string(1, c);
     }
     return sortie;
 }
@@ -94,8 +98,7 @@ class EnregistreurRapports {
                   return r.substr(a, r.find(fin, a) - a);
               };
               rapports_.push_back(Echapper(champ("* MESSAGE : ", "\n* MODULE : ")) + "\t" +
-                                  champ("* MODULE : ", "\n") + "\t" +
-                                  champ("* FONCTION : ", "\n"));
+                                  champ("* MODULE : ", "\n") + "\t" + champ("* FONCTION : ", "\n"));
               return 1;
           })) {}
     ~EnregistreurRapports() { InstallerPresentateur(precedent_); }
@@ -139,7 +142,9 @@ class AllocateurDefaillant {
         static int reste = 0;
         return reste;
     }
-    static void* Allouer(std::size_t taille) { return Reste()-- > 0 ? std::malloc(taille) : nullptr; }
+    static void* Allouer(std::size_t taille) {
+        return Reste()-- > 0 ? std::malloc(taille) : nullptr;
+    }
     Allocateur precedent_;
 };
 

@@ -30,10 +30,17 @@ TEST_F(SansLexiques, ChaqueJeuDonneSesRapportsEtSesListes) {
         EXPECT_EQ(Charger(dossier.path().filename()), Lire(dossier.path() / "rapports"));
         if (std::filesystem::exists(dossier.path() / "listes")) {
             std::string listes;
-            for (auto [nom, liste] : {std::pair{"A", ListeA}, {"B", ListeB}, {"C", ListeC.Formes},
-                                      {"C", ListeC.Lemmes}, {"D", ListeD}, {"E", ListeE.Formes},
-                                      {"E", ListeE.Lemmes}, {"F", ListeF}, {"G", ListeG.Formes},
-                                      {"G", ListeG.Lemmes}, {"H", ListeH}}) {
+            for (auto [nom, liste] : {std::pair{"A", ListeA},
+                                      {"B", ListeB},
+                                      {"C", ListeC.Formes},
+                                      {"C", ListeC.Lemmes},
+                                      {"D", ListeD},
+                                      {"E", ListeE.Formes},
+                                      {"E", ListeE.Lemmes},
+                                      {"F", ListeF},
+                                      {"G", ListeG.Formes},
+                                      {"G", ListeG.Lemmes},
+                                      {"H", ListeH}}) {
                 listes += std::string(nom) + "\t" + Mots(liste) + "\n";
             }
             EXPECT_EQ(listes, Lire(dossier.path() / "listes"));
@@ -87,7 +94,8 @@ TEST_F(SansLexiques, LemmeCorrespondantDUnMotAbsentSignale) {
     char mot[TAILLE_MOT] = "verte";
     LemmeCorrespondant(mot, ListeC.Formes, ListeC.Lemmes);
     EXPECT_STREQ(mot, "verte");
-    EXPECT_EQ(rapports.texte(), "Le lemme n'appartient pas à la liste d'entrée\tADJORA\tLemmeCorrespondant\n");
+    EXPECT_EQ(rapports.texte(),
+              "Le lemme n'appartient pas à la liste d'entrée\tADJORA\tLemmeCorrespondant\n");
 }
 
 } // namespace

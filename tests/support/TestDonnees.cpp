@@ -41,19 +41,33 @@ std::string En850(const std::string& texte) {
 
 TEST(Caracteres, CasDuFichier) {
     const std::map<std::string, int (*)(Octet)> tests = {
-        {"EstVoyelle", EstVoyelle}, {"EstConsonne", EstConsonne}, {"EstLettre", EstLettre},
-        {"EstSeparateur", EstSeparateur}, {"EstMajusculeAscii", EstMajusculeAscii},
-        {"EstMinusculeAscii", EstMinusculeAscii}, {"EstLettreAscii", EstLettreAscii},
-        {"EstChiffre", EstChiffre}, {"EstAlphanumAscii", EstAlphanumAscii},
-        {"EstParenthese", EstParenthese}, {"EstAccolade", EstAccolade}, {"EstCrochet", EstCrochet},
+        {"EstVoyelle", EstVoyelle},
+        {"EstConsonne", EstConsonne},
+        {"EstLettre", EstLettre},
+        {"EstSeparateur", EstSeparateur},
+        {"EstMajusculeAscii", EstMajusculeAscii},
+        {"EstMinusculeAscii", EstMinusculeAscii},
+        {"EstLettreAscii", EstLettreAscii},
+        {"EstChiffre", EstChiffre},
+        {"EstAlphanumAscii", EstAlphanumAscii},
+        {"EstParenthese", EstParenthese},
+        {"EstAccolade", EstAccolade},
+        {"EstCrochet", EstCrochet},
         {"EstMajusculeAccentuee", EstMajusculeAccentuee},
-        {"EstMinusculeAccentuee", EstMinusculeAccentuee}, {"EstLettreAccentuee", EstLettreAccentuee},
-        {"EstAlphanumAccentue", EstAlphanumAccentue}, {"EstMajuscule", EstMajuscule},
-        {"EstMinuscule", EstMinuscule}, {"EstAlphanum", EstAlphanum}, {"EstImprimable", EstImprimable}};
+        {"EstMinusculeAccentuee", EstMinusculeAccentuee},
+        {"EstLettreAccentuee", EstLettreAccentuee},
+        {"EstAlphanumAccentue", EstAlphanumAccentue},
+        {"EstMajuscule", EstMajuscule},
+        {"EstMinuscule", EstMinuscule},
+        {"EstAlphanum", EstAlphanum},
+        {"EstImprimable", EstImprimable}};
     const std::map<std::string, Octet (*)(Octet)> conversions = {
-        {"EnMajuscule", EnMajuscule}, {"EnMinuscule", EnMinuscule},
-        {"MajusculeAscii", MajusculeAscii}, {"MinusculeAscii", MinusculeAscii},
-        {"MajusculeAccentuee", MajusculeAccentuee}, {"MinusculeAccentuee", MinusculeAccentuee}};
+        {"EnMajuscule", EnMajuscule},
+        {"EnMinuscule", EnMinuscule},
+        {"MajusculeAscii", MajusculeAscii},
+        {"MinusculeAscii", MinusculeAscii},
+        {"MajusculeAccentuee", MajusculeAccentuee},
+        {"MinusculeAccentuee", MinusculeAccentuee}};
     for (const auto& cas : LireCas(kCas + "/classes.tsv")) {
         std::istringstream flux(cas.at(1));
         if (conversions.count(cas[0])) {
@@ -118,24 +132,52 @@ TEST(Chaines, CasDuFichier) {
     const auto n = [](const std::string& s) { return static_cast<Longueur>(std::stoul(s)); };
     const std::map<std::string, std::function<std::string(Args&)>> routines = {
         {"FinitPar", [](Args& a) { return std::to_string(FinitPar(a[0].c_str(), a[1].c_str())); }},
-        {"TronquerSuffixe", [](Args& a) { TronquerSuffixe(a[0].c_str(), a[1].data());
-             return std::string(a[1].c_str()); }},
-        {"RemplacerSuffixe", [](Args& a) { a[2].resize(20);
-             return std::string(RemplacerSuffixe(a[0].c_str(), a[1].c_str(), a[2].data())); }},
-        {"StrCat", [&](Args& a) { auto t = tableau(a[0], a[2]);
-             return std::string(StrCat(t.data(), a[1].c_str(), n(a[2]))); }},
-        {"InitCopieChaine", [&](Args& a) { auto t = tableau(a[0], a[1]);
-             return std::string(InitCopieChaine(t.data(), n(a[1]), a[2].c_str())); }},
-        {"InitCat", [&](Args& a) { auto t = tableau(a[0], a[1]);
-             return std::string(InitCat(t.data(), n(a[1]), a[2].c_str(), a[3].c_str())); }},
-        {"EchangeChaine", [&](Args& a) { auto t1 = tableau(a[0], a[1]), t2 = tableau(a[2], a[3]);
+        {"TronquerSuffixe",
+         [](Args& a) {
+             TronquerSuffixe(a[0].c_str(), a[1].data());
+             return std::string(a[1].c_str());
+         }},
+        {"RemplacerSuffixe",
+         [](Args& a) {
+             a[2].resize(20);
+             return std::string(RemplacerSuffixe(a[0].c_str(), a[1].c_str(), a[2].data()));
+         }},
+        {"StrCat",
+         [&](Args& a) {
+             auto t = tableau(a[0], a[2]);
+             return std::string(StrCat(t.data(), a[1].c_str(), n(a[2])));
+         }},
+        {"InitCopieChaine",
+         [&](Args& a) {
+             auto t = tableau(a[0], a[1]);
+             return std::string(InitCopieChaine(t.data(), n(a[1]), a[2].c_str()));
+         }},
+        {"InitCat",
+         [&](Args& a) {
+             auto t = tableau(a[0], a[1]);
+             return std::string(InitCat(t.data(), n(a[1]), a[2].c_str(), a[3].c_str()));
+         }},
+        {"EchangeChaine",
+         [&](Args& a) {
+             auto t1 = tableau(a[0], a[1]), t2 = tableau(a[2], a[3]);
              EchangeChaine(t1.data(), n(a[1]), t2.data(), n(a[3]));
-             return std::string(t1.data()) + "|" + t2.data(); }},
-        {"EgaliteN", [&](Args& a) { return std::to_string(EgaliteN(a[0].c_str(), a[1].c_str(), n(a[2]))); }},
-        {"PosPremiereVoyelle", [](Args& a) { return std::to_string(PosPremiereVoyelle(a[0].c_str())); }},
-        {"PosDerniereVoyelle", [](Args& a) { return std::to_string(PosDerniereVoyelle(a[0].c_str())); }},
-        {"ChaineEnMajuscules", [](Args& a) { ChaineEnMajuscules(a[0].data()); return a[0]; }},
-        {"ChaineEnMinuscules", [](Args& a) { ChaineEnMinuscules(a[0].data()); return a[0]; }}};
+             return std::string(t1.data()) + "|" + t2.data();
+         }},
+        {"EgaliteN",
+         [&](Args& a) { return std::to_string(EgaliteN(a[0].c_str(), a[1].c_str(), n(a[2]))); }},
+        {"PosPremiereVoyelle",
+         [](Args& a) { return std::to_string(PosPremiereVoyelle(a[0].c_str())); }},
+        {"PosDerniereVoyelle",
+         [](Args& a) { return std::to_string(PosDerniereVoyelle(a[0].c_str())); }},
+        {"ChaineEnMajuscules",
+         [](Args& a) {
+             ChaineEnMajuscules(a[0].data());
+             return a[0];
+         }},
+        {"ChaineEnMinuscules", [](Args& a) {
+             ChaineEnMinuscules(a[0].data());
+             return a[0];
+         }}};
     for (auto cas : LireCas(kCas + "/chaines.tsv")) {
         ASSERT_EQ(cas.size(), 7u) << cas[0];
         Args args;
@@ -144,7 +186,8 @@ TEST(Chaines, CasDuFichier) {
         }
         std::replace(cas[6].begin(), cas[6].end(), '|', '\t');
         EnregistreurRapports rapports;
-        EXPECT_EQ(routines.at(cas[0])(args), En850(cas[5])) << cas[0] << " " << cas[1] << " " << cas[2];
+        EXPECT_EQ(routines.at(cas[0])(args), En850(cas[5]))
+            << cas[0] << " " << cas[1] << " " << cas[2];
         EXPECT_EQ(rapports.texte(), cas[6].empty() ? "" : cas[6] + "\n") << cas[0] << " " << cas[2];
     }
 }

@@ -36,8 +36,9 @@ TEST(Lecteur, CasDesFichiers) {
             texte += attendu[i][0] + "\t" + attendu[i].at(1) + "\t" + attendu[i].at(2) + "\n";
         }
         EXPECT_EQ(lu, texte) << f.path();
-        EXPECT_EQ(rapports.compter("fLireMot : Le mot lu est plus grand\n\tque le tableau réservé en mémoire.\n",
-                                   "FICHIERS", "fLireMot"),
+        EXPECT_EQ(rapports.compter(
+                      "fLireMot : Le mot lu est plus grand\n\tque le tableau réservé en mémoire.\n",
+                      "FICHIERS", "fLireMot"),
                   std::stoi(attendu[0].at(3)))
             << f.path();
         EXPECT_EQ(rapports.rapports().size(), std::stoul(attendu[0][3])) << f.path();
@@ -70,8 +71,8 @@ TEST(Rapport, TexteCompletEtTamponJamaisDepasse) {
     ComposerRapport(tampon, "%s\n\tx", "", "f");
     EXPECT_EQ(pages::Cp850VersUtf8(tampon),
               "Erreur !\n\n* MESSAGE : %s\n\tx\n* MODULE : \n* FONCTION : f\n\nReportez toute "
-              "erreur afin qu'elle soit corrigée à\n" ADJORA_MAINTENEUR_NOM " : " ADJORA_MAINTENEUR_EMAIL
-              "\nMerci !");
+              "erreur afin qu'elle soit corrigée à\n" ADJORA_MAINTENEUR_NOM
+              " : " ADJORA_MAINTENEUR_EMAIL "\nMerci !");
     struct {
         char tampon[TAILLE_RAPPORT];
         char garde[16];
@@ -85,10 +86,11 @@ TEST(Rapport, TexteCompletEtTamponJamaisDepasse) {
 
 TEST(Rapport, PresenteSousSaLegendeEtRendLaReponse) {
     std::string titre;
-    const PresentateurErreur precedent = InstallerPresentateur([&titre](const char*, const char* t) {
-        titre = pages::Cp850VersUtf8(t);
-        return 7;
-    });
+    const PresentateurErreur precedent =
+        InstallerPresentateur([&titre](const char*, const char* t) {
+            titre = pages::Cp850VersUtf8(t);
+            return 7;
+        });
     EXPECT_EQ(MessageErreur("m", "M", "f"), 7);
     InstallerPresentateur(precedent);
     EXPECT_EQ(titre, "Erreur à l'execution");
@@ -102,7 +104,8 @@ TEST(ChVar, CopieExacteOuNulleApresRapport) {
     EnregistreurRapports rapports;
     AllocateurDefaillant echec(0);
     EXPECT_EQ(AllocChVar("mot"), nullptr);
-    EXPECT_EQ(rapports.texte(), "Mémoire saturée ! Impossible de créer une chaîne variable.\tCHVAR\tAllocChVar\n");
+    EXPECT_EQ(rapports.texte(),
+              "Mémoire saturée ! Impossible de créer une chaîne variable.\tCHVAR\tAllocChVar\n");
 }
 
 } // namespace

@@ -7,7 +7,8 @@
 
 namespace {
 
-const std::string kDepasse = "La position donnée dépasse la fin de la liste.\tGESTION DES LISTES\tAdrNoeudPos\n";
+const std::string kDepasse =
+    "La position donnée dépasse la fin de la liste.\tGESTION DES LISTES\tAdrNoeudPos\n";
 
 // Empty: no node, no cursor. Otherwise the circle closes after Nb steps both
 // ways and the cursor is the node at its position.
@@ -24,7 +25,8 @@ testing::AssertionResult Coherente(const Liste* l) {
             return testing::AssertionFailure() << "links or cursor at " << pos;
         }
     }
-    return n == l->Premier ? testing::AssertionSuccess() : testing::AssertionFailure() << "open circle";
+    return n == l->Premier ? testing::AssertionSuccess()
+                           : testing::AssertionFailure() << "open circle";
 }
 
 struct Modele {
@@ -64,8 +66,8 @@ TEST(Liste, OperationsAuHasardCommeLeModele) {
             const std::string mot(1, static_cast<char>('a' + hasard() % 6));
             const int k = static_cast<int>(hasard() % 13) - 6;
             bool signale = false;
-            const std::string trace = "op " + std::to_string(op) + " p " + std::to_string(p) + " k " +
-                                      std::to_string(k) + " n " + std::to_string(m.n());
+            const std::string trace = "op " + std::to_string(op) + " p " + std::to_string(p) +
+                                      " k " + std::to_string(k) + " n " + std::to_string(m.n());
             if (op == 0) {
                 signale = !m.inserer(p, mot);
                 InsereMotPos(l, static_cast<Position>(p), mot.c_str());
@@ -96,7 +98,8 @@ TEST(Liste, OperationsAuHasardCommeLeModele) {
                 m.curseur = Modele::Modulo(m.curseur - 1 + k, m.n()) + 1;
                 DeplaceCourant(l, static_cast<Pas>(k));
             } else if (op == 9 && m.n() > 0) {
-                std::rotate(m.mots.begin(), m.mots.begin() + Modele::Modulo(k, m.n()), m.mots.end());
+                std::rotate(m.mots.begin(), m.mots.begin() + Modele::Modulo(k, m.n()),
+                            m.mots.end());
                 m.curseur = Modele::Modulo(m.curseur - 1 - k, m.n()) + 1;
                 DecaleTete(l, static_cast<Pas>(k));
             }
@@ -107,7 +110,8 @@ TEST(Liste, OperationsAuHasardCommeLeModele) {
                 ASSERT_STREQ(MotPos(l, static_cast<Position>(i)), m.mots[i - 1].c_str()) << trace;
             }
             const auto premier = std::find(m.mots.begin(), m.mots.end(), mot);
-            ASSERT_EQ(PositionMot(mot.c_str(), l), premier == m.mots.end() ? 0 : premier - m.mots.begin() + 1);
+            ASSERT_EQ(PositionMot(mot.c_str(), l),
+                      premier == m.mots.end() ? 0 : premier - m.mots.begin() + 1);
             ASSERT_EQ(PosCourante(l), m.curseur) << "search moved the cursor";
             ASSERT_EQ(rapports.rapports().size(), signale ? 1u : 0u) << trace;
             rapports.vider();
@@ -129,7 +133,9 @@ TEST(Liste, AffichageEtCopieNonInitialisee) {
     Liste copie = *l;
     InsereMotFin(&copie, "x");
     SupprimeMotPos(&copie, 1);
-    EXPECT_EQ(rapports.compter("La liste n'a pas été initialisée !", "GESTION DES LISTES", "VerifInit"), 2);
+    EXPECT_EQ(
+        rapports.compter("La liste n'a pas été initialisée !", "GESTION DES LISTES", "VerifInit"),
+        2);
     EXPECT_TRUE(Coherente(l));
     EXPECT_STREQ(MotPos(l, 1), "a");
     DetruitListeMots(l);
@@ -148,9 +154,11 @@ TEST(Liste, PleineOuMemoireSatureeRienNEstInsere) {
         InsereMotFin(l, "b");
     }
     EXPECT_EQ(rapports.texte(),
-              "Mémoire saturée ! Impossible de créer une nouvelle liste.\tGESTION DES LISTES\tAllocListe\n"
+              "Mémoire saturée ! Impossible de créer une nouvelle liste.\tGESTION DES "
+              "LISTES\tAllocListe\n"
               "Mémoire saturée ! Impossible de créer une chaîne variable.\tCHVAR\tAllocChVar\n"
-              "Mémoire saturée ! Impossible de créer un nouveau noeud.\tGESTION DES LISTES\tAllocNoeud\n");
+              "Mémoire saturée ! Impossible de créer un nouveau noeud.\tGESTION DES "
+              "LISTES\tAllocNoeud\n");
     EXPECT_TRUE(Coherente(l) && NbElements(l) == 1);
     int x = 0;
     Liste* pleine = InitListe();
@@ -158,7 +166,8 @@ TEST(Liste, PleineOuMemoireSatureeRienNEstInsere) {
         InsereFin(pleine, &x);
     }
     EXPECT_EQ(NbElements(pleine), UINT16_MAX);
-    EXPECT_EQ(rapports.compter("Position de noeud hors limites.", "GESTION DES LISTES", "InserePos"), 1);
+    EXPECT_EQ(
+        rapports.compter("Position de noeud hors limites.", "GESTION DES LISTES", "InserePos"), 1);
     DetruitListe(pleine, nullptr);
     DetruitListeMots(l);
 }
