@@ -1,1 +1,1 @@
-facile facile rose
+facile facile rose blanche
