@@ -6,7 +6,7 @@ caught each fault. A developer's tool, not part of CI.
 usage: tools/fautes/planter.py [--copie DIR] [--exclure REGEX] [N ...]
   N  line numbers (1-based, among the faults) to plant; all by default.
 Exit status 1 when a fault was not caught."""
-import argparse, os, subprocess, sys
+import argparse, os, shutil, subprocess, sys
 
 ici = os.path.dirname(os.path.abspath(__file__))
 racine = os.path.dirname(os.path.dirname(ici))
@@ -34,7 +34,7 @@ def tester():
                   "--timeout", "120", "-E", options.exclure)
 
 os.environ["QT_QPA_PLATFORM"] = "offscreen"
-lancer("rsync", "-a", "--delete", "--exclude=/build*", "--exclude=.git", racine + "/", copie + "/")
+shutil.copytree(racine, copie, ignore=shutil.ignore_patterns("build*", ".git"), dirs_exist_ok=True)
 lancer("cmake", "-S", copie, "-B", construction, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
        "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache", "-DADJORA_BUILD_BENCH=OFF")
 if not (construire() and tester()):
