@@ -21,10 +21,7 @@
 inline std::string Echapper(const std::string& texte) {
     std::string sortie;
     for (char c : texte) {
-        sortie += c == '\n'   ? "\\n"
-                  : c == '\r' ? "\\r"
-                  : c == '\t' ? "\\t"
-                               : std::string(1, c);
+        sortie += c == '\n' ? "\\n" : c == '\r' ? "\\r" : c == '\t' ? "\\t" : std::string(1, c);
     }
     return sortie;
 }
@@ -77,6 +74,15 @@ inline Resultat Analyser(const std::string& motUtf8) {
     const char* explication = AnalyserAdjectif(En1252(motUtf8).c_str(), &analyse);
     return {pages::Cp1252VersUtf8(analyse.Mot), analyse.CodeGenre, analyse.CodeNombre,
             pages::Cp1252VersUtf8(explication)};
+}
+
+// The words of a list in UTF-8.
+inline std::vector<std::string> Mots(Liste* liste) {
+    std::vector<std::string> mots;
+    for (Position p = 1; p <= NbElements(liste); ++p) {
+        mots.push_back(pages::Cp1252VersUtf8(MotPos(liste, p)));
+    }
+    return mots;
 }
 
 // Every lexicon is empty (null) before and after each test.

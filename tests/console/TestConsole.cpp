@@ -62,7 +62,8 @@ TEST(Invites, CasDuFichier) {
         } else {
             resultat = pages::Cp850VersUtf8(NomTouche(static_cast<std::uint8_t>(std::stoi(texte))));
         }
-        EXPECT_EQ(Echapper(pages::Cp850VersUtf8(console.sortie)), cas.at(4)) << cas[0] << " " << cas[2];
+        EXPECT_EQ(Echapper(pages::Cp850VersUtf8(console.sortie)), cas.at(4))
+            << cas[0] << " " << cas[2];
         EXPECT_EQ(resultat, cas.at(5)) << cas[0] << " " << cas[1] << " " << cas[2];
         EXPECT_EQ(std::to_string(console.touches.size()), cas.at(6)) << cas[0] << " " << cas[2];
     }
@@ -104,8 +105,9 @@ TEST_F(Terminal, SequencesEnCodesDeTouchesSansEcho) {
             octets += c == '\0'  ? cas[0][i]
                       : c == 'e' ? '\x1b'
                       : c == 'r' ? '\r'
-                      : c == 'n' ? '\n'
-                                 : static_cast<char>(std::stoi(cas[0].substr(i + 1, 2), nullptr, 16));
+                      : c == 'n'
+                          ? '\n'
+                          : static_cast<char>(std::stoi(cas[0].substr(i + 1, 2), nullptr, 16));
             i += c == 'x' ? 2 : 0;
         }
         EXPECT_FALSE(console->ToucheEnAttente()); // raw mode from here on

@@ -7,14 +7,6 @@ namespace {
 
 const std::filesystem::path kJeux = ADJORA_CAS_MOTEUR "/lexiques";
 
-std::string Mots(Liste* liste) {
-    std::string mots;
-    for (Position p = 1; p <= NbElements(liste); ++p) {
-        mots += (p > 1 ? " " : "") + pages::Cp1252VersUtf8(MotPos(liste, p));
-    }
-    return mots;
-}
-
 // Loads a set from its folder; returns the reports shown.
 std::string Charger(const std::string& jeu) {
     LibererExceptions();
@@ -41,7 +33,11 @@ TEST_F(SansLexiques, ChaqueJeuDonneSesRapportsEtSesListes) {
                                       {"G", ListeG.Formes},
                                       {"G", ListeG.Lemmes},
                                       {"H", ListeH}}) {
-                listes += std::string(nom) + "\t" + Mots(liste) + "\n";
+                listes += nom;
+                for (const std::string& mot : Mots(liste)) {
+                    listes += "\t" + mot;
+                }
+                listes += "\n";
             }
             EXPECT_EQ(listes, Lire(dossier.path() / "listes"));
         }

@@ -36,7 +36,8 @@ const std::string kEchantillon = ADJORA_CAS_LEXIQUES "/echantillon.tsv";
 const std::vector<double> kSeuils = {99.7, 98.9, 99.8};
 const std::vector<double> kSeuilsCourants = {99.0, 98.9, 99.8};
 
-testing::AssertionResult Atteint(const std::vector<double>& mesure, const std::vector<double>& seuils) {
+testing::AssertionResult Atteint(const std::vector<double>& mesure,
+                                 const std::vector<double>& seuils) {
     bool atteint = true;
     for (std::size_t i = 0; i < seuils.size(); ++i) {
         atteint = atteint && mesure[i] >= seuils[i];
