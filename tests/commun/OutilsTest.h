@@ -3,21 +3,18 @@
 #pragma once
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <sstream>
-#include <string>
-#include <vector>
 
 #include "ChVar.h"
 #include "Lemmatiseur.h"
 #include "MessageErreur.h"
 #include "PagesDeCode.h"
 
-// Writes line feeds, carriage returns and tabs as \n, \r and \t, the way case files hold them.
+// Line feeds, carriage returns and tabs written \n, \r and \t, as case files hold them.
 inline std::string Echapper(const std::string& texte) {
     std::string sortie;
     for (char c : texte) {
@@ -32,23 +29,21 @@ inline std::string Lire(const std::filesystem::path& chemin) {
     return contenu.str();
 }
 
-// The rows of a tab-separated case file; blank lines and lines starting with # are skipped.
+// The rows of a tab-separated case file, without blank lines and # comments.
 inline std::vector<std::vector<std::string>> LireCas(const std::filesystem::path& chemin) {
     std::vector<std::vector<std::string>> lignes;
     std::istringstream flux(Lire(chemin));
     for (std::string ligne; std::getline(flux, ligne);) {
+        std::istringstream champs(ligne);
+        lignes.emplace_back();
+        for (std::string champ; std::getline(champs, champ, '\t');) {
+            lignes.back().push_back(champ);
+        }
         if (ligne.empty() || ligne[0] == '#') {
-            continue;
+            lignes.pop_back();
+        } else if (ligne.back() == '\t') {
+            lignes.back().emplace_back();
         }
-        std::vector<std::string> champs(1);
-        for (char c : ligne) {
-            if (c == '\t') {
-                champs.emplace_back();
-            } else {
-                champs.back().push_back(c);
-            }
-        }
-        lignes.push_back(champs);
     }
     EXPECT_FALSE(lignes.empty()) << chemin;
     return lignes;
@@ -64,19 +59,17 @@ inline std::string En1252(const std::string& utf8) {
 // One whole analysis of a UTF-8 word, results in UTF-8.
 struct Resultat {
     std::string lemme;
-    int genre;
-    int nombre;
+    int genre, nombre;
     std::string explication;
 };
 
 inline Resultat Analyser(const std::string& motUtf8) {
-    Analyse analyse;
-    const char* explication = AnalyserAdjectif(En1252(motUtf8).c_str(), &analyse);
-    return {pages::Cp1252VersUtf8(analyse.Mot), analyse.CodeGenre, analyse.CodeNombre,
+    Analyse a;
+    const std::string explication = AnalyserAdjectif(En1252(motUtf8).c_str(), &a);
+    return {pages::Cp1252VersUtf8(a.Mot), a.CodeGenre, a.CodeNombre,
             pages::Cp1252VersUtf8(explication)};
 }
 
-// The words of a list in UTF-8.
 inline std::vector<std::string> Mots(Liste* liste) {
     std::vector<std::string> mots;
     for (Position p = 1; p <= NbElements(liste); ++p) {
@@ -93,7 +86,7 @@ class SansLexiques : public ::testing::Test {
 };
 
 // Records every report while alive, as "message<TAB>module<TAB>routine" in
-// UTF-8 with line feeds and tabs escaped.
+// UTF-8, the message escaped.
 class EnregistreurRapports {
   public:
     EnregistreurRapports()
@@ -108,9 +101,6 @@ class EnregistreurRapports {
               return 1;
           })) {}
     ~EnregistreurRapports() { InstallerPresentateur(precedent_); }
-    EnregistreurRapports(const EnregistreurRapports&) = delete;
-    EnregistreurRapports& operator=(const EnregistreurRapports&) = delete;
-
     const std::vector<std::string>& rapports() const { return rapports_; }
     std::string texte() const {
         std::string t;
@@ -119,29 +109,23 @@ class EnregistreurRapports {
         }
         return t;
     }
-    // How many reports carry this message, module and routine (UTF-8).
-    int compter(const std::string& message, const std::string& module,
-                const std::string& fonction) const {
+    int compter(const std::string& message, const std::string& module, const std::string& f) const {
         return static_cast<int>(std::count(rapports_.begin(), rapports_.end(),
-                                           Echapper(message) + "\t" + module + "\t" + fonction));
+                                           Echapper(message) + "\t" + module + "\t" + f));
     }
-    void vider() { rapports_.clear(); }
 
   private:
     std::vector<std::string> rapports_;
     PresentateurErreur precedent_;
 };
 
-// Replaces the support library's heap while alive: grants `permises`
-// requests, then fails every one.
+// The support library's heap while alive: grants `permises` requests, then fails.
 class AllocateurDefaillant {
   public:
     explicit AllocateurDefaillant(int permises) : precedent_(DefinirAllocateur(Allouer)) {
         Reste() = permises;
     }
     ~AllocateurDefaillant() { DefinirAllocateur(precedent_); }
-    AllocateurDefaillant(const AllocateurDefaillant&) = delete;
-    AllocateurDefaillant& operator=(const AllocateurDefaillant&) = delete;
 
   private:
     static int& Reste() {
@@ -159,27 +143,18 @@ class DossierTemporaire {
   public:
     DossierTemporaire() {
         std::string modele = (std::filesystem::temp_directory_path() / "adjora-XXXXXX").string();
-        EXPECT_NE(mkdtemp(modele.data()), nullptr);
-        chemin_ = modele;
+        chemin_ = mkdtemp(modele.data());
     }
-    ~DossierTemporaire() {
-        std::error_code erreur;
-        std::filesystem::remove_all(chemin_, erreur);
-    }
-    DossierTemporaire(const DossierTemporaire&) = delete;
-    DossierTemporaire& operator=(const DossierTemporaire&) = delete;
-
+    ~DossierTemporaire() { std::filesystem::remove_all(chemin_); }
     const std::filesystem::path& chemin() const { return chemin_; }
     std::string ecrireOctets(const std::string& nom, const std::string& octets) const {
         std::ofstream(chemin_ / nom, std::ios::binary) << octets;
         return (chemin_ / nom).string();
     }
-    // Writes a UTF-8 text encoded in code page 850.
     std::string ecrire850(const std::string& nom, const std::string& texteUtf8) const {
         std::string octets = En1252(texteUtf8);
-        for (char& c : octets) {
-            c = pages::Cp1252VersCp850(c);
-        }
+        std::transform(octets.begin(), octets.end(), octets.begin(),
+                       [](char c) { return pages::Cp1252VersCp850(c); });
         return ecrireOctets(nom, octets);
     }
     std::string lire(const std::string& nom) const { return Lire(chemin_ / nom); }
@@ -191,14 +166,11 @@ class DossierTemporaire {
 // Runs in another current directory while alive.
 class DansDossier {
   public:
-    explicit DansDossier(const std::filesystem::path& dossier)
-        : precedent_(std::filesystem::current_path()) {
-        std::filesystem::current_path(dossier);
+    explicit DansDossier(const std::filesystem::path& d) : avant_(std::filesystem::current_path()) {
+        std::filesystem::current_path(d);
     }
-    ~DansDossier() { std::filesystem::current_path(precedent_); }
-    DansDossier(const DansDossier&) = delete;
-    DansDossier& operator=(const DansDossier&) = delete;
+    ~DansDossier() { std::filesystem::current_path(avant_); }
 
   private:
-    std::filesystem::path precedent_;
+    std::filesystem::path avant_;
 };
