@@ -1,6 +1,6 @@
-// The positional list against a plain model: random operations, the record's
-// invariants after each; then printing, the initialisation check, refusals.
-#include <random>
+// The positional list: the cases of liste.tsv and the record's invariants
+// after each, then printing, the initialisation check, refusals.
+#include <functional>
 
 #include "Liste.h"
 #include "OutilsTest.h"
@@ -21,76 +21,50 @@ bool Coherente(const Liste* l) {
     return ok && n == l->Premier;
 }
 
-int Modulo(int a, int n) {
-    return ((a % n) + n) % n;
+// "a [b] c": the words, the cursor's in brackets.
+std::string Rendre(Liste* l) {
+    std::string texte;
+    for (Position p = 1; p <= NbElements(l); ++p) {
+        const std::string mot = MotPos(l, p);
+        texte += (p > 1 ? " " : "") + (p == PosCourante(l) ? "[" + mot + "]" : mot);
+    }
+    return texte.empty() ? "-" : texte;
 }
 
-TEST(Liste, OperationsAuHasardCommeLeModele) {
-    std::mt19937 hasard(12345);
-    for (int serie = 0; serie < 40; ++serie) {
+TEST(Liste, CasDuFichier) {
+    for (const auto& cas : LireCas(ADJORA_CAS_SUPPORT "/liste.tsv")) {
         Liste* l = CreerListeMots();
-        std::vector<std::string> m; // the model: words and cursor
-        int c = 0;
-        // Inserting into an empty list takes any position.
-        const auto inserer = [&](int p, const std::string& mot) {
-            const int n = static_cast<int>(m.size());
-            p = n == 0 ? 1 : p;
-            if (p >= 1 && p <= n + 1) {
-                m.insert(m.begin() + p - 1, mot);
-                c = n == 0 ? 1 : c + (p <= c);
+        std::istringstream avant(cas.at(0) == "-" ? "" : cas[0]);
+        for (std::string mot; avant >> mot;) {
+            InsereMotFin(l, mot[0] == '[' ? mot.substr(1, mot.size() - 2).c_str() : mot.c_str());
+            if (mot[0] == '[') {
+                AllerDernier(l);
             }
-        };
-        // Deleting the only element empties the list whatever the position.
-        const auto supprimer = [&](int p) {
-            const int n = static_cast<int>(m.size());
-            if (n == 1 || (p >= 1 && p <= n)) {
-                m.erase(m.begin() + (n == 1 ? 0 : p - 1));
-                c = n == 1 ? 0 : c - (p < c || (p == c && p == n));
-            }
-        };
-        for (int pas = 0; pas < 200; ++pas) {
-            const int n = static_cast<int>(m.size()), op = static_cast<int>(hasard() % 10);
-            const int p = static_cast<int>(hasard() % (n + 3)),
-                      k = static_cast<int>(hasard() % 13) - 6;
-            const std::string mot(1, static_cast<char>('a' + hasard() % 6));
-            SCOPED_TRACE("operation " + std::to_string(op) + " at " + std::to_string(p) + " by " +
-                         std::to_string(k) + " on " + std::to_string(n) + " words");
-            EnregistreurRapports rapports;
-            const bool signale = (op == 0 && n > 0 && (p == 0 || p > n + 1)) ||
-                                 (op == 5 && n > 1 && p > n) || (op == 7 && n > 0 && p > n);
-            if (op == 0) {
-                inserer(p, mot), InsereMotPos(l, static_cast<Position>(p), mot.c_str());
-            } else if (op == 1) {
-                inserer(1, mot), InsereMotTete(l, mot.c_str());
-            } else if (op == 2) {
-                inserer(n + 1, mot), InsereMotFin(l, mot.c_str());
-            } else if (op == 3) {
-                inserer(c, mot), InsereMotCourant(l, mot.c_str());
-            } else if (op == 4) {
-                inserer(c + 1, mot), InsereMotApres(l, mot.c_str());
-            } else if (op == 5 && n > 0) {
-                supprimer(p), SupprimeMotPos(l, static_cast<Position>(p));
-            } else if (op == 6 && n > 0) {
-                for (int i = p; p >= 1 && i <= n; ++i) {
-                    supprimer(p);
-                }
-                SupprimeMotsDepuis(l, static_cast<Position>(p));
-            } else if (op == 7 && n > 0) {
-                c = p >= 1 && p <= n ? p : c, AllerPos(l, static_cast<Position>(p));
-            } else if (op == 8 && n > 0) {
-                c = Modulo(c - 1 + k, n) + 1, DeplaceCourant(l, static_cast<Pas>(k));
-            } else if (op == 9 && n > 0) {
-                std::rotate(m.begin(), m.begin() + Modulo(k, n), m.end());
-                c = Modulo(c - 1 - k, n) + 1, DecaleTete(l, static_cast<Pas>(k));
-            }
-            ASSERT_TRUE(Coherente(l));
-            ASSERT_EQ(Mots(l), m);
-            const auto premier = std::find(m.begin(), m.end(), mot);
-            ASSERT_EQ(PositionMot(mot.c_str(), l),
-                      premier == m.end() ? 0 : premier - m.begin() + 1);
-            ASSERT_EQ(PosCourante(l), c) << "searching must not move the cursor";
-            ASSERT_EQ(rapports.rapports().size(), signale ? 1u : 0u) << rapports.texte();
         }
+        const std::string& op = cas.at(1);
+        const auto n = static_cast<std::int16_t>(std::atoi(cas.at(2).c_str())); // a word gives 0
+        const auto p = static_cast<Position>(n);
+        std::string apres;
+        EnregistreurRapports rapports;
+        const std::map<std::string, std::function<void()>> operations = {
+            {"InsereMotPos", [&] { InsereMotPos(l, p, "x"); }},
+            {"InsereMotTete", [&] { InsereMotTete(l, "x"); }},
+            {"InsereMotFin", [&] { InsereMotFin(l, "x"); }},
+            {"InsereMotCourant", [&] { InsereMotCourant(l, "x"); }},
+            {"InsereMotApres", [&] { InsereMotApres(l, "x"); }},
+            {"SupprimeMotPos", [&] { SupprimeMotPos(l, p); }},
+            {"SupprimeMotsDepuis", [&] { SupprimeMotsDepuis(l, p); }},
+            {"SupprimeMotCourant", [&] { SupprimeMotCourant(l); }},
+            {"AllerPos", [&] { AllerPos(l, p); }},
+            {"DeplaceCourant", [&] { DeplaceCourant(l, n); }},
+            {"DecaleTete", [&] { DecaleTete(l, n); }},
+            {"PositionMot",
+             [&] { apres = " = " + std::to_string(PositionMot(cas[2].c_str(), l)); }}};
+        operations.at(op)();
+        EXPECT_TRUE(Coherente(l)) << cas[0] << " " << op << " " << cas[2];
+        EXPECT_EQ(Rendre(l) + apres + " / " + std::to_string(rapports.rapports().size()),
+                  cas.at(3) + " / " + cas.at(4))
+            << cas[0] << " " << op << " " << cas[2];
         DetruitListeMots(l);
     }
 }

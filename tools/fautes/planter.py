@@ -34,7 +34,15 @@ def tester():
                   "--timeout", "120", "-E", options.exclure)
 
 os.environ["QT_QPA_PLATFORM"] = "offscreen"
-shutil.copytree(racine, copie, ignore=shutil.ignore_patterns("build*", ".git"), dirs_exist_ok=True)
+# Only files that differ are copied: the copy's build stays incremental.
+for dossier, sous, fichiers in os.walk(racine):
+    sous[:] = [d for d in sous if not d.startswith(("build", ".git"))]
+    cible = os.path.join(copie, os.path.relpath(dossier, racine))
+    os.makedirs(cible, exist_ok=True)
+    for f in fichiers:
+        a, b = os.path.join(dossier, f), os.path.join(cible, f)
+        if not os.path.exists(b) or open(a, "rb").read() != open(b, "rb").read():
+            shutil.copy(a, b)
 lancer("cmake", "-S", copie, "-B", construction, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
        "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache", "-DADJORA_BUILD_BENCH=OFF")
 if not (construire() and tester()):
