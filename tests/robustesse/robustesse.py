@@ -21,17 +21,13 @@ lex = lambda l: f"except_{l}.lex"
 MOTS = {l: open(os.path.join(donnees, lex(l)), "rb").read().split()[0].decode("cp850") for l in "ABCDEFGH"}
 MOTS["-"] = "petite"
 genere = lambda i: "zz" + "".join(chr(97 + i // 26**k % 26) for k in range(4, -1, -1))
-
 def lancer(dossier, mots, avec=()):
     fin = subprocess.run([*avec, cli, "--lexiques", dossier, "--explication", *mots],
                          capture_output=True, timeout=500)
     erreurs = fin.stderr.decode("utf-8", "replace")
     assert fin.returncode == 0, f"exit status {fin.returncode}\n{erreurs[-3000:]}"
     return {l.split("\t")[0]: l.split("\t")[1:] for l in fin.stdout.decode().splitlines()}, erreurs
-
-def ecrire(octets):
-    return lambda chemin: open(chemin, "wb").write(octets)
-
+ecrire = lambda octets: lambda chemin: open(chemin, "wb").write(octets)
 def essayer(lettre, abimer, rapports, garder=False, autres=()):
     dossier = tempfile.mkdtemp(prefix="adjora-hostile-")
     try:
@@ -49,11 +45,9 @@ def essayer(lettre, abimer, rapports, garder=False, autres=()):
         return resultats
     finally:
         shutil.rmtree(dossier, ignore_errors=True)
-
 def impair(chemin):
     mots = open(chemin, "rb").read().split()
     ecrire(b"\n".join(mots + [b"solitaire"] * (len(mots) % 2 == 0)))(chemin)
-
 aleatoire = lambda graine: random.Random(graine).randbytes(200_000)
 if cas == "binaire":
     essayer("A", ecrire(aleatoire(1)), {}), essayer("E", ecrire(aleatoire(2)), {})

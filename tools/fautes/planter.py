@@ -15,20 +15,16 @@ options.add_argument("--copie", default="/tmp/adjora-fautes")
 options.add_argument("--exclure", default="paquet|robustesse")
 options.add_argument("numeros", nargs="*", type=int)
 options = options.parse_args()
-
 def texte(champ):
     return champ.encode().decode("unicode_escape").encode("latin-1").decode()
 
 fautes = [l.rstrip("\n").split("\t") for l in open(os.path.join(ici, "fautes.tsv"), encoding="utf-8")
           if l.strip() and not l.startswith("#")]
 copie, construction = options.copie, os.path.join(options.copie, "build")
-
 def lancer(*commande, journal=subprocess.DEVNULL):
     return subprocess.run(commande, stdout=journal, stderr=subprocess.STDOUT).returncode == 0
-
 def construire():
     return lancer("cmake", "--build", construction)
-
 def tester():
     return lancer("ctest", "--test-dir", construction, "-j2", "--stop-on-failure",
                   "--timeout", "120", "-E", options.exclure)
