@@ -7,9 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 secondes=${ADJORA_FUZZ_SECONDES:-60}
 tools/installer-dependances.sh
-etape() { printf '[test-robustesse] %s (%ds)\n' "$1" "$SECONDS"; }
 
-etape "sanitizer build and suite"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DADJORA_SANITIZE=ON \
   -DADJORA_BUILD_BENCH=OFF >/dev/null
 cmake --build build-asan -j2
@@ -17,7 +15,6 @@ ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 QT_QPA_PLATFORM=offscreen \
   ctest --test-dir build-asan --output-on-failure -j2
 
-etape "fuzzer build"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DADJORA_FUZZ=ON -DADJORA_SANITIZE=ON -DADJORA_BUILD_UI=OFF -DADJORA_BUILD_TESTS=OFF \
   -DADJORA_BUILD_BENCH=OFF >/dev/null
@@ -25,16 +22,14 @@ cmake --build build-fuzz -j2 --target fuzz_lecteur fuzz_analyse
 [ -w /dev/shm ] && export TMPDIR=/dev/shm # the reader's fuzzer rewrites a file per input
 echec=0
 for cible in lecteur analyse; do
-  etape "fuzz_$cible for ${secondes}s"
-  mkdir -p "build-fuzz/corpus-$cible" "build-fuzz/artefacts-$cible"
+  journal="build-fuzz/fuzz_$cible.log" artefacts="build-fuzz/artefacts-$cible/"
+  mkdir -p "build-fuzz/corpus-$cible" "$artefacts"
   if ! build-fuzz/fuzz/fuzz_$cible -max_total_time="$secondes" -timeout=10 -rss_limit_mb=2048 \
-    -print_final_stats=1 -artifact_prefix="build-fuzz/artefacts-$cible/" \
-    "build-fuzz/corpus-$cible" "fuzz/corpus/$cible" >"build-fuzz/fuzz_$cible.log" 2>&1; then
-    echo "fuzz_$cible FOUND A FAULT (inputs in build-fuzz/artefacts-$cible/):"
-    tail -60 "build-fuzz/fuzz_$cible.log"
+    -print_final_stats=1 -artifact_prefix="$artefacts" "build-fuzz/corpus-$cible" \
+    "fuzz/corpus/$cible" >"$journal" 2>&1; then
+    echo "fuzz_$cible FOUND A FAULT (inputs in $artefacts):" && tail -60 "$journal"
     echec=1
   fi
-  grep -E "^stat::number_of_executed_units|cov:" "build-fuzz/fuzz_$cible.log" | tail -2 || true
+  echo "fuzz_$cible: $(grep -o 'number_of_executed_units: *[0-9]*' "$journal" || true) runs, ${SECONDS}s"
 done
-etape "done"
 exit $echec
