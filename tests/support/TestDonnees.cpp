@@ -87,15 +87,16 @@ TEST(PagesDeCode, CasDuFichier) {
 }
 
 // A destination array is exactly as large as its capacity, so that the
-// sanitizer build sees any write past it.
+// sanitizer build sees any write past it, and filled with "#" past its string.
 std::string Appeler(const std::string& routine, std::vector<std::string> a) {
     const auto n = [&a](int i) { return static_cast<Longueur>(std::stoul(a[i])); };
     const bool echange = routine == "EchangeChaine";
-    std::vector<char> t(routine.find("Init") == 0 || routine == "StrCat" || echange ? n(1) : 64);
-    std::vector<char> t2(echange ? n(3) : 1);
+    std::vector<char> t(routine.find("Init") == 0 || routine == "StrCat" || echange ? n(1) : 64,
+                        '#');
+    std::vector<char> t2(echange ? n(3) : 1, '#');
     const std::string& dedans = routine == "RemplacerSuffixe" ? a[2] : a[0];
-    std::copy(dedans.begin(), dedans.end(), t.begin());
-    std::copy(a[2].begin(), echange ? a[2].end() : a[2].begin(), t2.begin());
+    std::copy(dedans.c_str(), dedans.c_str() + dedans.size() + 1, t.begin());
+    std::copy(a[2].c_str(), a[2].c_str() + (echange ? a[2].size() + 1 : 0), t2.begin());
     if (routine == "FinitPar") {
         return std::to_string(FinitPar(a[0].c_str(), a[1].c_str()));
     } else if (routine == "TronquerSuffixe") {
