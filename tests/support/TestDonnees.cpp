@@ -18,32 +18,19 @@ std::string Hex(const std::string& texte) {
     return octets;
 }
 
-#define F(f)                                                                                       \
-    { #f, f }
+// clang-format off
+#define F(f) {#f, f}
 TEST(Caracteres, CasDuFichier) {
-    const std::map<std::string, int (*)(Octet)> tests = {F(EstVoyelle),
-                                                         F(EstConsonne),
-                                                         F(EstLettre),
-                                                         F(EstSeparateur),
-                                                         F(EstMajusculeAscii),
-                                                         F(EstMinusculeAscii),
-                                                         F(EstLettreAscii),
-                                                         F(EstChiffre),
-                                                         F(EstAlphanumAscii),
-                                                         F(EstParenthese),
-                                                         F(EstAccolade),
-                                                         F(EstCrochet),
-                                                         F(EstMajusculeAccentuee),
-                                                         F(EstMinusculeAccentuee),
-                                                         F(EstLettreAccentuee),
-                                                         F(EstAlphanumAccentue),
-                                                         F(EstMajuscule),
-                                                         F(EstMinuscule),
-                                                         F(EstAlphanum),
-                                                         F(EstImprimable)};
+    const std::map<std::string, int (*)(Octet)> tests = {
+        F(EstVoyelle), F(EstConsonne), F(EstLettre), F(EstSeparateur), F(EstMajusculeAscii),
+        F(EstMinusculeAscii), F(EstLettreAscii), F(EstChiffre), F(EstAlphanumAscii), F(EstParenthese),
+        F(EstAccolade), F(EstCrochet), F(EstMajusculeAccentuee), F(EstMinusculeAccentuee),
+        F(EstLettreAccentuee), F(EstAlphanumAccentue), F(EstMajuscule), F(EstMinuscule),
+        F(EstAlphanum), F(EstImprimable)};
     const std::map<std::string, Octet (*)(Octet)> conversions = {
-        F(EnMajuscule),    F(EnMinuscule),        F(MajusculeAscii),
-        F(MinusculeAscii), F(MajusculeAccentuee), F(MinusculeAccentuee)};
+        F(EnMajuscule), F(EnMinuscule), F(MajusculeAscii), F(MinusculeAscii),
+        F(MajusculeAccentuee), F(MinusculeAccentuee)};
+    // clang-format on
     for (const auto& cas : LireCas(kCas + "/classes.tsv")) {
         std::istringstream flux(cas.at(1));
         bool vrai[256] = {};
