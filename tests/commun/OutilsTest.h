@@ -1,21 +1,53 @@
-// Helpers shared by the engine, command-line and lexicon tests: whole
-// analyses, lexicons filled by hand, a recording error presenter, temporary
-// directories holding code page 850 files.
+// Helpers shared by the test suites: case files, a report recorder, a failing
+// allocator, temporary directories, whole analyses.
 #pragma once
 
-#include <cstdlib>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <initializer_list>
+#include <map>
 #include <sstream>
-#include <string>
-#include <utility>
-#include <vector>
 
+#include "ChVar.h"
 #include "Lemmatiseur.h"
 #include "MessageErreur.h"
 #include "PagesDeCode.h"
+
+// Line feeds, carriage returns and tabs written \n, \r and \t, as case files hold them.
+inline std::string Echapper(const std::string& texte) {
+    std::string sortie;
+    for (char c : texte) {
+        sortie += c == '\n' ? "\\n" : c == '\r' ? "\\r" : c == '\t' ? "\\t" : std::string(1, c);
+    }
+    return sortie;
+}
+
+inline std::string Lire(const std::filesystem::path& chemin) {
+    std::ostringstream contenu;
+    contenu << std::ifstream(chemin, std::ios::binary).rdbuf();
+    return contenu.str();
+}
+
+// The rows of a tab-separated case file, without blank lines and # comments.
+inline std::vector<std::vector<std::string>> LireCas(const std::filesystem::path& chemin) {
+    std::vector<std::vector<std::string>> lignes;
+    std::istringstream flux(Lire(chemin));
+    for (std::string ligne; std::getline(flux, ligne);) {
+        std::istringstream champs(ligne);
+        lignes.emplace_back();
+        for (std::string champ; std::getline(champs, champ, '\t');) {
+            lignes.back().push_back(champ);
+        }
+        if (ligne.empty() || ligne[0] == '#') {
+            lignes.pop_back();
+        } else if (ligne.back() == '\t') {
+            lignes.back().emplace_back();
+        }
+    }
+    EXPECT_FALSE(lignes.empty()) << chemin;
+    return lignes;
+}
 
 // Windows-1252 of a UTF-8 text (the test fails on an unrepresentable character).
 inline std::string En1252(const std::string& utf8) {
@@ -24,52 +56,20 @@ inline std::string En1252(const std::string& utf8) {
     return conversion.texte;
 }
 
-// One whole analysis of a UTF-8 word: the lemma back in UTF-8, the
-// explanation as the engine wrote it (Windows-1252).
+// One whole analysis of a UTF-8 word, results in UTF-8.
 struct Resultat {
     std::string lemme;
-    int genre;
-    int nombre;
+    int genre, nombre;
     std::string explication;
 };
 
 inline Resultat Analyser(const std::string& motUtf8) {
-    Analyse analyse;
-    const char* explication = AnalyserAdjectif(En1252(motUtf8).c_str(), &analyse);
-    return {pages::Cp1252VersUtf8(analyse.Mot), analyse.CodeGenre, analyse.CodeNombre, explication};
+    Analyse a;
+    const std::string explication = AnalyserAdjectif(En1252(motUtf8).c_str(), &a);
+    return {pages::Cp1252VersUtf8(a.Mot), a.CodeGenre, a.CodeNombre,
+            pages::Cp1252VersUtf8(explication)};
 }
 
-// Destroys a list (or a pair of lists) and leaves it null.
-inline void Detruire(Liste*& liste) {
-    DetruitListeMots(liste);
-    liste = nullptr;
-}
-
-inline void Detruire(ListeDouble& liste) {
-    Detruire(liste.Formes);
-    Detruire(liste.Lemmes);
-}
-
-// Replaces a lexicon's content with the given UTF-8 words.
-inline void Remplir(Liste*& liste, std::initializer_list<const char*> mots) {
-    Detruire(liste);
-    liste = CreerListeMots();
-    for (const char* mot : mots) {
-        InsereMotFin(liste, En1252(mot).c_str());
-    }
-}
-
-inline void Remplir(ListeDouble& liste,
-                    std::initializer_list<std::pair<const char*, const char*>> paires) {
-    Remplir(liste.Formes, {});
-    Remplir(liste.Lemmes, {});
-    for (const auto& [forme, lemme] : paires) {
-        InsereMotFin(liste.Formes, En1252(forme).c_str());
-        InsereMotFin(liste.Lemmes, En1252(lemme).c_str());
-    }
-}
-
-// The words of a list in UTF-8 (a null list gives none).
 inline std::vector<std::string> Mots(Liste* liste) {
     std::vector<std::string> mots;
     for (Position p = 1; p <= NbElements(liste); ++p) {
@@ -85,30 +85,33 @@ class SansLexiques : public ::testing::Test {
     void TearDown() override { LibererExceptions(); }
 };
 
-// Records every report (converted to UTF-8) while alive.
+// Records every report while alive, as "message<TAB>module<TAB>routine" in
+// UTF-8, the message escaped.
 class EnregistreurRapports {
   public:
     EnregistreurRapports()
         : precedent_(InstallerPresentateur([this](const char* rapport, const char*) {
-              rapports_.push_back(pages::Cp850VersUtf8(rapport));
+              const std::string r = pages::Cp850VersUtf8(rapport);
+              const auto champ = [&r](const std::string& debut, const std::string& fin) {
+                  const auto a = r.find(debut) + debut.size();
+                  return r.substr(a, r.find(fin, a) - a);
+              };
+              rapports_.push_back(Echapper(champ("* MESSAGE : ", "\n* MODULE : ")) + "\t" +
+                                  champ("* MODULE : ", "\n") + "\t" + champ("* FONCTION : ", "\n"));
               return 1;
           })) {}
     ~EnregistreurRapports() { InstallerPresentateur(precedent_); }
-    EnregistreurRapports(const EnregistreurRapports&) = delete;
-    EnregistreurRapports& operator=(const EnregistreurRapports&) = delete;
-
     const std::vector<std::string>& rapports() const { return rapports_; }
-
-    // How many reports carry this message, module and function (UTF-8).
-    int compter(const std::string& message, const std::string& module,
-                const std::string& fonction) const {
-        int n = 0;
+    std::string texte() const {
+        std::string t;
         for (const std::string& r : rapports_) {
-            n += r.find("* MESSAGE : " + message + "\n") != std::string::npos &&
-                 r.find("* MODULE : " + module + "\n") != std::string::npos &&
-                 r.find("* FONCTION : " + fonction + "\n") != std::string::npos;
+            t += r + "\n";
         }
-        return n;
+        return t;
+    }
+    int compter(const std::string& message, const std::string& module, const std::string& f) const {
+        return static_cast<int>(std::count(rapports_.begin(), rapports_.end(),
+                                           Echapper(message) + "\t" + module + "\t" + f));
     }
 
   private:
@@ -116,41 +119,45 @@ class EnregistreurRapports {
     PresentateurErreur precedent_;
 };
 
+// The support library's heap while alive: grants `permises` requests, then fails.
+class AllocateurDefaillant {
+  public:
+    explicit AllocateurDefaillant(int permises) : precedent_(DefinirAllocateur(Allouer)) {
+        Reste() = permises;
+    }
+    ~AllocateurDefaillant() { DefinirAllocateur(precedent_); }
+
+  private:
+    static int& Reste() {
+        static int reste = 0;
+        return reste;
+    }
+    static void* Allouer(std::size_t taille) {
+        return Reste()-- > 0 ? std::malloc(taille) : nullptr;
+    }
+    Allocateur precedent_;
+};
+
 // A fresh temporary directory, removed with its content at the end.
 class DossierTemporaire {
   public:
     DossierTemporaire() {
         std::string modele = (std::filesystem::temp_directory_path() / "adjora-XXXXXX").string();
-        EXPECT_NE(mkdtemp(modele.data()), nullptr);
-        chemin_ = modele;
+        chemin_ = mkdtemp(modele.data());
     }
-    ~DossierTemporaire() {
-        std::error_code erreur;
-        std::filesystem::remove_all(chemin_, erreur);
-    }
-    DossierTemporaire(const DossierTemporaire&) = delete;
-    DossierTemporaire& operator=(const DossierTemporaire&) = delete;
-
+    ~DossierTemporaire() { std::filesystem::remove_all(chemin_); }
     const std::filesystem::path& chemin() const { return chemin_; }
-
-    // Writes bytes into a file of this directory; returns the file's path.
     std::string ecrireOctets(const std::string& nom, const std::string& octets) const {
         std::ofstream(chemin_ / nom, std::ios::binary) << octets;
         return (chemin_ / nom).string();
     }
-    // Writes a UTF-8 text encoded in code page 850.
     std::string ecrire850(const std::string& nom, const std::string& texteUtf8) const {
         std::string octets = En1252(texteUtf8);
-        for (char& c : octets) {
-            c = pages::Cp1252VersCp850(c);
-        }
+        std::transform(octets.begin(), octets.end(), octets.begin(),
+                       [](char c) { return pages::Cp1252VersCp850(c); });
         return ecrireOctets(nom, octets);
     }
-    std::string lire(const std::string& nom) const {
-        std::ostringstream contenu;
-        contenu << std::ifstream(chemin_ / nom, std::ios::binary).rdbuf();
-        return contenu.str();
-    }
+    std::string lire(const std::string& nom) const { return Lire(chemin_ / nom); }
 
   private:
     std::filesystem::path chemin_;
@@ -159,14 +166,11 @@ class DossierTemporaire {
 // Runs in another current directory while alive.
 class DansDossier {
   public:
-    explicit DansDossier(const std::filesystem::path& dossier)
-        : precedent_(std::filesystem::current_path()) {
-        std::filesystem::current_path(dossier);
+    explicit DansDossier(const std::filesystem::path& d) : avant_(std::filesystem::current_path()) {
+        std::filesystem::current_path(d);
     }
-    ~DansDossier() { std::filesystem::current_path(precedent_); }
-    DansDossier(const DansDossier&) = delete;
-    DansDossier& operator=(const DansDossier&) = delete;
+    ~DansDossier() { std::filesystem::current_path(avant_); }
 
   private:
-    std::filesystem::path precedent_;
+    std::filesystem::path avant_;
 };

@@ -1,0 +1,97 @@
+// Runner of the engine's cases: analyses.tsv over the lexicon sets of
+// lexiques/, each set's expected reports and lists, and loading with
+// exhausted memory.
+#include "OutilsTest.h"
+
+namespace {
+
+const std::filesystem::path kJeux = ADJORA_CAS_MOTEUR "/lexiques";
+
+// Loads a set from its folder; returns the reports shown.
+std::string Charger(const std::string& jeu) {
+    LibererExceptions();
+    EnregistreurRapports rapports;
+    DansDossier dans(kJeux / jeu);
+    ChargerExceptions();
+    return rapports.texte();
+}
+
+TEST_F(SansLexiques, ChaqueJeuDonneSesRapportsEtSesListes) {
+    for (const auto& dossier : std::filesystem::directory_iterator(kJeux)) {
+        SCOPED_TRACE(dossier.path().filename());
+        EXPECT_EQ(Charger(dossier.path().filename()), Lire(dossier.path() / "rapports"));
+        if (std::filesystem::exists(dossier.path() / "listes")) {
+            std::string listes;
+            for (auto [nom, liste] : {std::pair{"A", ListeA},
+                                      {"B", ListeB},
+                                      {"C", ListeC.Formes},
+                                      {"C", ListeC.Lemmes},
+                                      {"D", ListeD},
+                                      {"E", ListeE.Formes},
+                                      {"E", ListeE.Lemmes},
+                                      {"F", ListeF},
+                                      {"G", ListeG.Formes},
+                                      {"G", ListeG.Lemmes},
+                                      {"H", ListeH}}) {
+                listes += nom;
+                for (const std::string& mot : Mots(liste)) {
+                    listes += "\t" + mot;
+                }
+                listes += "\n";
+            }
+            EXPECT_EQ(listes, Lire(dossier.path() / "listes"));
+        }
+    }
+}
+
+TEST_F(SansLexiques, CasDuFichier) {
+    std::string jeu;
+    for (const auto& cas : LireCas(ADJORA_CAS_MOTEUR "/analyses.tsv")) {
+        ASSERT_EQ(cas.size(), 6u);
+        if (cas[1] != jeu) {
+            Charger(jeu = cas[1]);
+        }
+        const Resultat r = Analyser(cas[0] == "-" ? "" : cas[0]);
+        EXPECT_EQ(r.lemme + "|" + std::to_string(r.genre) + "|" + std::to_string(r.nombre) + "|" +
+                      Echapper(r.explication),
+                  cas[2] + "|" + cas[3] + "|" + cas[4] + "|" + cas[5])
+            << cas[0] << " with " << jeu;
+    }
+}
+
+// Whatever allocation fails, the forms and lemmas loaded stay paired.
+TEST_F(SansLexiques, MemoireSatureeLesPairesRestentAlignees) {
+    DossierTemporaire dossier;
+    dossier.ecrire850("paires.lex", "verte vert\nblanche blanc\nfranche franc\n");
+    const std::vector<std::string> formes = {"verte", "blanche", "franche"};
+    const std::vector<std::string> lemmes = {"vert", "blanc", "franc"};
+    DansDossier dans(dossier.chemin());
+    EnregistreurRapports rapports;
+    for (int permises = 0; permises < 20; ++permises) {
+        ListeDouble paires{};
+        {
+            AllocateurDefaillant echec(permises);
+            ChargerDouble("paires.lex", &paires);
+        }
+        const Position n = NbElements(paires.Formes);
+        EXPECT_EQ(n, NbElements(paires.Lemmes)) << permises << " allocations";
+        for (Position p = 1; p <= n && p <= NbElements(paires.Lemmes); ++p) {
+            EXPECT_EQ(MotPos(paires.Formes, p), formes[p - 1]) << permises;
+            EXPECT_EQ(MotPos(paires.Lemmes, p), lemmes[p - 1]) << permises;
+        }
+        DetruitListeMots(paires.Formes);
+        DetruitListeMots(paires.Lemmes);
+    }
+}
+
+TEST_F(SansLexiques, LemmeCorrespondantDUnMotAbsentSignale) {
+    EnregistreurRapports rapports;
+    Charger("exemple");
+    char mot[TAILLE_MOT] = "verte";
+    LemmeCorrespondant(mot, ListeC.Formes, ListeC.Lemmes);
+    EXPECT_STREQ(mot, "verte");
+    EXPECT_EQ(rapports.texte(),
+              "Le lemme n'appartient pas à la liste d'entrée\tADJORA\tLemmeCorrespondant\n");
+}
+
+} // namespace

@@ -1,0 +1,2 @@
+cis	‚pais, précis
+

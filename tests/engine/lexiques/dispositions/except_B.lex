@@ -1,0 +1,2 @@
+h‚breux
+h‚breux

@@ -1,0 +1,4 @@
+verte vert
+blanche BLANC
+franche franc
+blanche blanchi

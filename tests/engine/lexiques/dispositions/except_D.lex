@@ -1,0 +1,1 @@
+facile facile rose blanche

@@ -1,0 +1,3 @@
+nouvel	nouveau  vieil
+
+vieux

@@ -1,0 +1,2 @@
+trompeuse
+menteuse

@@ -1,0 +1,2 @@
+blanche blanc
+verte

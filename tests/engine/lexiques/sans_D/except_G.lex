@@ -1,0 +1,1 @@
+laide laid

@@ -1,0 +1,74 @@
+#!/usr/bin/env python3
+"""Hostile lexicon files end to end through adjora-cli, and a valgrind run.
+usage: robustesse.py ADJORA_CLI DATA_DIR CASE [VALGRIND]
+A case copies the shipped lexicons, damages one file, runs adjora-cli and checks
+exit status 0, the reports expected on standard error, and that the first word
+of every other lexicon (and "petite") is analysed as with the intact files.
+Under valgrind it fails on any memory error or definite/indirect leak."""
+import os, random, shutil, subprocess, sys, tempfile
+
+cli, donnees, cas = sys.argv[1:4]
+prefixe = []
+if cas == "valgrind":
+    prefixe = [sys.argv[4], "--quiet", "--error-exitcode=99", "--leak-check=full",
+               "--errors-for-leak-kinds=definite,indirect"]
+elif cas == "illisible" and os.geteuid() == 0:  # root reads anything: run as nobody
+    prefixe = ["setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"]
+    if not shutil.which("setpriv") or subprocess.run([*prefixe, "test", "-x", cli]).returncode:
+        sys.exit(77)
+OUVRIR, INCOMPLET, TAILLE = "Opération impossible", "adjectifs incomplet", "Le mot lu est plus grand"
+lex = lambda l: f"except_{l}.lex"
+MOTS = {l: open(os.path.join(donnees, lex(l)), "rb").read().split()[0].decode("cp850") for l in "ABCDEFGH"}
+MOTS["-"] = "petite"
+genere = lambda i: "zz" + "".join(chr(97 + i // 26**k % 26) for k in range(4, -1, -1))
+def lancer(dossier, mots, avec=()):
+    fin = subprocess.run([*avec, cli, "--lexiques", dossier, "--explication", *mots],
+                         capture_output=True, timeout=500)
+    erreurs = fin.stderr.decode("utf-8", "replace")
+    assert fin.returncode == 0, f"exit status {fin.returncode}\n{erreurs[-3000:]}"
+    return {l.split("\t")[0]: l.split("\t")[1:] for l in fin.stdout.decode().splitlines()}, erreurs
+ecrire = lambda octets: lambda chemin: open(chemin, "wb").write(octets)
+def essayer(lettre, abimer, rapports, garder=False, autres=()):
+    dossier = tempfile.mkdtemp(prefix="adjora-hostile-")
+    try:
+        for l in "ABCDEFGH":
+            shutil.copy(os.path.join(donnees, lex(l)), dossier)
+        reference, _ = lancer(dossier, MOTS.values())
+        abimer(os.path.join(dossier, lex(lettre)))
+        os.chmod(dossier, 0o755)
+        resultats, erreurs = lancer(dossier, [*MOTS.values(), *autres], prefixe)
+        for l, mot in MOTS.items():
+            assert (l == lettre and not garder) or resultats[mot] == reference[mot], \
+                f"{mot}: {resultats[mot]} instead of {reference[mot]}"
+        for rapport, n in rapports.items():
+            assert erreurs.count(rapport) == n, f"{erreurs.count(rapport)} x '{rapport}'\n{erreurs[:2000]}"
+        return resultats
+    finally:
+        shutil.rmtree(dossier, ignore_errors=True)
+def impair(chemin):
+    mots = open(chemin, "rb").read().split()
+    ecrire(b"\n".join(mots + [b"solitaire"] * (len(mots) % 2 == 0)))(chemin)
+aleatoire = lambda graine: random.Random(graine).randbytes(200_000)
+if cas == "binaire":
+    essayer("A", ecrire(aleatoire(1)), {}), essayer("E", ecrire(aleatoire(2)), {})
+elif cas == "mot_geant":
+    essayer("D", lambda c: ecrire(b"a" * 1_000_000 + b"\n" + open(c, "rb").read())(c), {TAILLE: 1}, True)
+elif cas == "cent_mille":  # entries up to the lists' 16-bit capacity are found
+    n = len(open(os.path.join(donnees, lex("H")), "rb").read().split())
+    autres = [genere(0), genere(65_535 - n - 1)]
+    r = essayer("H", lambda c: ecrire(open(c, "rb").read() + b"\n" + "\n".join(
+        genere(i) for i in range(100_000)).encode())(c), {}, True, autres)
+    assert all(r[m][1:3] == r[MOTS["H"]][1:3] for m in autres), [r[m] for m in autres]
+elif cas == "repertoire":
+    essayer("C", lambda c: (os.remove(c), os.mkdir(c)), {OUVRIR: 1})
+elif cas in ("absent", "valgrind"):
+    essayer("G", os.remove, {OUVRIR: 1})
+elif cas == "illisible":
+    essayer("B", lambda c: os.chmod(c, 0), {OUVRIR: 1})
+elif cas == "impair":
+    essayer("E", impair, {INCOMPLET: 1})
+elif cas == "vide":
+    essayer("F", ecrire(b""), {"Erreur": 0}), essayer("A", ecrire(b" \n\t'0123.,;\xff" * 100), {"Erreur": 0})
+if cas == "valgrind":
+    essayer("C", impair, {INCOMPLET: 1}, autres=["a" * 60, "fraîche", "s", "x", "aux", "e"])
+print("ok")
