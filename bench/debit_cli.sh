@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Équipe Adjora
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Times adjora-cli over the benchmark word list (start-up and lexicon loading
 # included) and prints the words per second.
 # Usage: bench/debit_cli.sh [path/to/adjora-cli]   (default: build/cli/adjora-cli)

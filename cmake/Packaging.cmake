@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Équipe Adjora
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Install layout (GNUInstallDirs), desktop integration and the Debian package.
 #
 #   bin/                          adjora, adjora-cli

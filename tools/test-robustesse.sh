@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Équipe Adjora
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Robustness checks, run after the normal test suite by tools/test.sh:
 #   1. the whole suite again in a tree built with AddressSanitizer and
 #      UndefinedBehaviorSanitizer (build-asan/);

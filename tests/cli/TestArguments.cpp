@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Command-line parsing of adjora-cli (the common forms run end to end in TestBinaire).
 #include <gtest/gtest.h>
 

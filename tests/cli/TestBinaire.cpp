@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // End-to-end runs of the built adjora-cli.
 #include <cstdlib>
 #include <gtest/gtest.h>

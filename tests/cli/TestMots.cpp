@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Preparation of the words: lower case, validation, Windows-1252.
 #include <gtest/gtest.h>
 

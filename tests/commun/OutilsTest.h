@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Helpers shared by the engine, command-line and lexicon tests: whole
 // analyses, lexicons filled by hand, a recording error presenter, temporary
 // directories holding code page 850 files.

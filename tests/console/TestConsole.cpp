@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Console prompts and key names, through a scripted console.
 #include "Console.h"
 #include "ConsoleScriptee.h"

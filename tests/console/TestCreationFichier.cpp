@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // fCreer: asking before overwriting, on a scripted console and on a real terminal.
 #include "ConsoleScriptee.h"
 #include "Fichiers.h"

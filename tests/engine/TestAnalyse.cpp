@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The two analysis stages through AnalyserAdjectif, the bounds of its input,
 // and the helpers of the gender stage.
 #include <cstring>

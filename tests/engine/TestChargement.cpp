@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Loading the lexicon files: single and paired layouts, bad and missing files.
 #include <gtest/gtest.h>
 #include <string>

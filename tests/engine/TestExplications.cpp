@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The explanation texts and the bounded writes into the explanation buffer.
 #include <cstring>
 #include <gtest/gtest.h>

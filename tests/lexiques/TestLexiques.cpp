@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Regression test of the shipped lexicons: loads data/except_*.lex and
 // measures the engine over a fixed sample of French adjective forms.
 #include <fstream>

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Équipe Adjora
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Checks the installed layout of Adjora.
 
   deb:     builds the Debian package with CPack, checks its control fields and

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Équipe Adjora
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Hostile lexicon files, end to end through adjora-cli.
 
 Each case copies the shipped lexicons into a scratch directory, damages one

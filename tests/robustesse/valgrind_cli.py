@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Équipe Adjora
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Runs adjora-cli under valgrind over a word list, with the shipped lexicons
 and with damaged ones, and fails on any memory error or definite/indirect leak.
 

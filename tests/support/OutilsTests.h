@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Helpers shared by the support tests: a report recorder and an allocator
 // that can be made to fail.
 #pragma once

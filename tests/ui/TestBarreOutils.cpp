@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The tool bar's help and print actions, and the shipped help file.
 #include <QPrinter>
 #include <QPrinterInfo>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Error reports at start-up: modal boxes through the window presenter,
 // raised while the main window loads its lexicons, before it shows.
 #include <QMessageBox>

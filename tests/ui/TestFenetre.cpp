@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window: its controls, the input field and the display of analyses.
 #include <QButtonGroup>
 #include <QFontInfo>

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Équipe Adjora
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Rebuilds the shipped lexicons data/except_A.lex ... except_H.lex in one go:
 # extracts the reference of adjective forms from the Grammalecte lexicon
 # (Debian package python3-grammalecte), applies corrections.tsv, then derives
