@@ -36,7 +36,7 @@ IGNORES = ["LICENSE", "LICENSES/*", ".reuse/*", ".gitignore.license"]
 SYNTAXES = [
     (["*.cpp", "*.h", "*.hpp", "*.c", "*.h.in", "*.cpp.in"], "// ", "", True),
     (["CMakeLists.txt", "*.cmake", "*.sh", "*.py", "*.desktop.in", "*.desktop", ".gitignore",
-      ".clang-format", "*.yml", "*.yaml", "*.toml", "*.cfg"], "# ", "", True),
+      ".clang-format", "*.yml", "*.yaml", "*.toml", "*.cfg", "*.lintian-overrides"], "# ", "", True),
     (["*.md", "*.xml", "*.xml.in", "*.qrc", "*.html", "*.svg", "*.ui"], "<!-- ", " -->", True),
     (["*.[1-9]", "*.[1-9].in"], '.\\" ', "", False),
 ]
