@@ -13,7 +13,7 @@ paquets=(
   xvfb xauth fonts-liberation fonts-comic-neue xdotool imagemagick
   clang libclang-rt-14-dev valgrind
   python3 python3-grammalecte
-  appstream desktop-file-utils dpkg-dev file
+  appstream desktop-file-utils dpkg-dev file lintian reuse
 )
 
 manquants=()

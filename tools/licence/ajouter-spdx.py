@@ -14,6 +14,11 @@ comment syntax of the file, after a shebang or an XML declaration.
 
   --verifier   changes nothing; lists the files that lack a header, exits 1 if any
 
+Content derived from Lefff (LGPLLR): name it in .reuse/dep5 ("MPL-2.0 AND
+LGPLLR" for mixed lexicons), move .reuse/LGPLLR.txt to LICENSES/ and add its
+stanza to packaging/copyright.in. The text waits in .reuse/ because REUSE
+rejects a licence text that no file uses.
+
 Environment: ADJORA_MAINTENEUR_NOM (default "Équipe Adjora") is the copyright
 holder; ADJORA_ANNEE (default: this year) the year.
 """
