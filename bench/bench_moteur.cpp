@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Throughput of AnalyserAdjectif over the benchmark word list, with the
 // shipped lexicons loaded, through their indexes and (for comparison) by the
 // linear search alone. Also times the loading and indexing of the eight

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Équipe Adjora
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Writes mots.txt, the benchmark word list: every inflected form of a set of
 common adjectives, alone and behind a set of hyphenated prefixes. Deterministic."""
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Preparation of the words given to adjora-cli: trimming, validation,
 // lower case and conversion to Windows-1252.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The whole run of adjora-cli, streams given, so that tests can drive it.
 #pragma once
 

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Équipe Adjora
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Install layout (GNUInstallDirs), desktop integration and the Debian package.
 #
 #   bin/                          adjora, adjora-cli
@@ -5,13 +8,23 @@
 #   share/applications/           adjora.desktop (Path= the data directory)
 #   share/metainfo/               org.adjora.Adjora.metainfo.xml
 #   share/icons/hicolor/          32x32 and 256x256 PNG, scalable SVG
-#   share/man/man1/               adjora-cli.1.gz
+#   share/man/man1/               adjora-cli.1.gz, adjora.1.gz
+#   share/doc/adjora/             copyright, changelog.gz
+#   share/lintian/overrides/      adjora
 
 set(ADJORA_PAQUET_SOURCE "${PROJECT_SOURCE_DIR}/packaging")
 set(ADJORA_PAQUET_BINAIRE "${PROJECT_BINARY_DIR}/packaging")
 set(ADJORA_DONNEES_DESTINATION "${CMAKE_INSTALL_DATADIR}/adjora")
 
 option(ADJORA_FUZZ "Build the libFuzzer targets (clang only)" OFF)
+
+# Hardening, as Debian builds its packages: fortified C library calls in the
+# optimised builds, relocations read-only and bound at start-up.
+if(NOT ADJORA_SANITIZE)
+  target_compile_definitions(adjora_warnings INTERFACE
+    $<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:_FORTIFY_SOURCE=2>)
+  target_link_options(adjora_warnings INTERFACE LINKER:-z,relro,-z,now)
+endif()
 
 # Programs.
 if(TARGET adjora-cli)
@@ -20,6 +33,15 @@ endif()
 if(TARGET adjora)
   install(TARGETS adjora RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
 endif()
+# A stripped install (CPack's) also drops the compiler's .comment section.
+install(CODE "
+  if(CMAKE_INSTALL_DO_STRIP)
+    file(GLOB programmes \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/adjora*\")
+    foreach(programme IN LISTS programmes)
+      execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment \"\${programme}\")
+    endforeach()
+  endif()
+")
 
 # Lexicons and help, found by bare name from the data directory.
 install(DIRECTORY "${PROJECT_SOURCE_DIR}/data/"
@@ -28,21 +50,37 @@ install(DIRECTORY "${PROJECT_SOURCE_DIR}/data/"
 
 find_package(Python3 COMPONENTS Interpreter)
 
-# Files whose text names installed paths are written at install time, so that
-# they follow the prefix actually used (cmake --install --prefix, CPack's /usr).
+# Files whose text names installed paths or the maintainer are written at
+# install time, so that they follow the prefix actually used (cmake --install
+# --prefix, CPack's /usr). Manual pages and the changelog are gzipped with -9n.
+set(pages_de_manuel adjora-cli.1)
+if(TARGET adjora)
+  list(APPEND pages_de_manuel adjora.1)
+endif()
+set(ADJORA_INSTALLE "${ADJORA_PAQUET_BINAIRE}/installe")
 install(CODE "
   set(PROJECT_VERSION \"${PROJECT_VERSION}\")
+  set(ADJORA_MAINTENEUR_NOM \"${ADJORA_MAINTENEUR_NOM}\")
+  set(ADJORA_MAINTENEUR_EMAIL \"${ADJORA_MAINTENEUR_EMAIL}\")
   set(ADJORA_DONNEES_INSTALL \"\${CMAKE_INSTALL_PREFIX}/${ADJORA_DONNEES_DESTINATION}\")
-  configure_file(\"${ADJORA_PAQUET_SOURCE}/adjora-cli.1.in\"
-    \"${ADJORA_PAQUET_BINAIRE}/installe/adjora-cli.1\" @ONLY)
-  execute_process(COMMAND gzip -9nf \"${ADJORA_PAQUET_BINAIRE}/installe/adjora-cli.1\"
-    RESULT_VARIABLE resultat_gzip)
-  if(NOT resultat_gzip EQUAL 0)
-    message(FATAL_ERROR \"gzip failed on the manual page\")
-  endif()
+  foreach(fichier ${pages_de_manuel} changelog copyright)
+    configure_file(\"${ADJORA_PAQUET_SOURCE}/\${fichier}.in\" \"${ADJORA_INSTALLE}/\${fichier}\" @ONLY)
+    if(NOT fichier STREQUAL \"copyright\")
+      execute_process(COMMAND gzip -9nf \"${ADJORA_INSTALLE}/\${fichier}\" RESULT_VARIABLE resultat_gzip)
+      if(NOT resultat_gzip EQUAL 0)
+        message(FATAL_ERROR \"gzip failed on \${fichier}\")
+      endif()
+    endif()
+  endforeach()
 ")
-install(FILES "${ADJORA_PAQUET_BINAIRE}/installe/adjora-cli.1.gz"
-  DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+foreach(page IN LISTS pages_de_manuel)
+  install(FILES "${ADJORA_INSTALLE}/${page}.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+endforeach()
+set(ADJORA_DOC_DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/doc/adjora")
+install(FILES "${ADJORA_INSTALLE}/copyright" "${ADJORA_INSTALLE}/changelog.gz"
+  DESTINATION "${ADJORA_DOC_DESTINATION}")
+install(FILES "${ADJORA_PAQUET_SOURCE}/adjora.lintian-overrides"
+  DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides" RENAME adjora)
 
 if(TARGET adjora)
   configure_file("${ADJORA_PAQUET_SOURCE}/org.adjora.Adjora.metainfo.xml.in"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The gender stage: feminine endings and the lexicons C to G.
 #include "Chaines.h"
 #include "Explications.h"

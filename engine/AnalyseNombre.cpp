@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The number stage: plural marks and the lexicons H, A and B.
 #include "Chaines.h"
 #include "Explications.h"

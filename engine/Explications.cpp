@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The explanation texts of the two stages, in Windows-1252, and the bounded
 // writes into the shared explanation buffer.
 #include "Explications.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Explanation texts of the number stage (N1-N8) and the gender stage (G1-G16),
 // Windows-1252, and the writes into the shared explanation buffer.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The engine's shared state, its entry point and the helpers of the stages.
 #include "Lemmatiseur.h"
 

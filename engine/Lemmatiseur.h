@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The adjective analysis engine: record, codes, explanation buffer, the eight
 // exception lexicons, the number and gender stages and the lexicon loader.
 // All words, endings and explanations are Windows-1252 text.

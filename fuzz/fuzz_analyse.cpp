@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzzes the analysis entry with arbitrary typed words (an embedded NUL ends
 // the word), the shipped lexicons loaded once.
 #include <unistd.h>

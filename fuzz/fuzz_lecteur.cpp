@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzzes the word file reader and the lexicon loaders: the input's first byte
 // chooses the reader's buffer size (2 to 60), the rest is the file's content.
 // Every delivered word is checked against a plain split of the same bytes.

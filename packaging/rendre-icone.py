@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Équipe Adjora
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Renders the application icon pixel map (a small XPM subset: one character
 per pixel, colours as #RRGGBB or None) as a PNG, scaled by an integer factor,
 or as a scalable SVG made of one square per pixel."""

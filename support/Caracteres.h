@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Character classes and case conversions over single bytes. Letters are the
 // ASCII letters and the accented letters of two code page 850 tables.
 #pragma once

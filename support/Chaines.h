@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Module CHAINES: suffix routines, capacity-checked copies, vowel search and
 // case conversion of NUL-terminated single-byte strings. Lengths, indexes and
 // capacities are 16-bit; a capacity counts the terminator.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Console prompts: a yes/no question, the interruption notice, key reads that
 // tell ordinary and extended keys apart, a text scrolling until a key is
 // pressed, the pause banner, and the French names of keys.

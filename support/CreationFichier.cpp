@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Module FICHIERS: opening a file for writing after asking before overwriting it.
 #include "Console.h"
 #include "Fichiers.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Module "GESTION DES LISTES": circular doubly linked list with 1-based
 // 16-bit positions and a cursor; a generic layer over untyped elements and a
 // word layer that owns heap copies of words.

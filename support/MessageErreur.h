@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The one error report of the system, and the warning sink.
 //
 // Every text handed to MessageErreur is code page 850. The report is composed

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Single-byte code pages used by Adjora: DOS Western (850) for the support
 // library's texts and letter tables, Windows Western (1252) for the engine.
 //

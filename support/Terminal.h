@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A small text console: the four operations the console prompts rest on.
 //
 // Texts written to the console are code page 850. A key read returns one

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Équipe Adjora
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Takes docs/capture.png: the main window, started from data/ on a virtual
 # display, after the word "belles" has been typed and Enter pressed.
 # Needs xvfb-run, xdotool and ImageMagick (tools/installer-dependances.sh).

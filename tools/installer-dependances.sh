@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Équipe Adjora
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages that building, running and testing Adjora need,
 # skipping those already present. Uses sudo when not run as root.
 set -euo pipefail
@@ -11,7 +14,7 @@ paquets=(
   dbus python3-pyatspi at-spi2-core
   clang libclang-rt-14-dev valgrind
   python3 python3-grammalecte nodejs
-  appstream desktop-file-utils dpkg-dev file
+  appstream desktop-file-utils dpkg-dev file lintian reuse
 )
 
 manquants=()

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Équipe Adjora
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds Adjora and starts it from data/, where the
 # lexicons and the help file are found by bare name.
 set -euo pipefail

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Équipe Adjora
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds Adjora and runs every test.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up: the application, the error boxes, the main window (which loads
 // the lexicons), the about box, then the event loop.
 #include <QApplication>

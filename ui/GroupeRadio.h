@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Radio groups: a column of exclusive buttons with ids 0..n-1, none checked
 // at start.
 #pragma once

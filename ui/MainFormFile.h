@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window: an input field for one adjective, the lemma, gender and
 // number found by the engine, its explanation, and a tool bar to print the
 // window, open the help and show the about box.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fonts of the window definitions: the families are the Windows ones, mapped
 // at start-up to the nearest families shipped by the system.
 #pragma once

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Équipe Adjora
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Accuracy of adjora-cli over the reference of French adjective forms, with
 the shipped lexicons (or those of --lexiques DIR).
 

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Équipe Adjora
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Writes the window's pictures as XPM files into ui/images/.
 
 Each tool bar picture is 40 x 20: the 20 x 20 normal image on the left and its

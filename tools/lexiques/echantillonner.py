@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Équipe Adjora
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Writes the fixed sample of reference forms used by the lexicon regression
 test: every form of the common adjectives, then forms drawn with a fixed seed
 until the sample holds --taille forms. UTF-8 TSV:

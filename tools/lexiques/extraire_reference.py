@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Équipe Adjora
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Builds the reference of French adjective forms from the Grammalecte
 (Dicollecte) lexicon shipped by the Debian package python3-grammalecte.
 

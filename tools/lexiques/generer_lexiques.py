@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Équipe Adjora
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Derives the eight exception lexicons (except_A.lex ... except_H.lex) from
 the reference of adjective forms.
 

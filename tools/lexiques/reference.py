@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Équipe Adjora
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Shared helpers of the lexicon tools: reading the reference of adjective
 forms, running adjora-cli over a list of words with a set of lexicons, and
 scoring its answers against the reference."""

