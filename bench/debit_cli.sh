@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Équipe Adjora
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Times adjora-cli, start-up and lexicon loading included, and prints words per
 # second and peak memory: over the benchmark word list, then over every form of
 # the reference (tools/lexiques/reference/adjectifs.tsv) with the shipped

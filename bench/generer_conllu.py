@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Équipe Adjora
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Writes a synthetic CoNLL-U corpus for timing `adjora-cli --conllu`: sentences
 of 8 to 30 words with comments, multiword tokens ("du", "au"), and one
 adjective in about twelve words, taken from bench/mots.txt. Deterministic.

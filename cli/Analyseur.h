@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The engine's answers for adjora-cli, kept per word: a corpus repeats its
 // adjectives, and the same word always gets the same answer.
 #pragma once

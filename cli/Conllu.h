@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // CoNLL-U lines through adjora-cli: only the word lines tagged ADJ change.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Hash indexes beside the lexicon lists: the position of a word's first entry
 // and the word at a position, in constant time. The lists stay the storage;
 // an index answers exactly as PositionMot and MotPos on its list, and one

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzzes adjora-cli's CoNLL-U line rewriting with arbitrary lines, the shipped
 // lexicons loaded once: a line that is not an accepted ADJ word line comes out
 // unchanged, an ADJ line keeps its ten columns and all but three of them, and

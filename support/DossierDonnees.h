@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where the programs find their shipped data (the eight lexicons and the help
 // file): the installed data directory beside the running program, or another
 // directory among candidates. Standard library only.

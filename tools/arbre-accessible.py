@@ -1,4 +1,7 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Équipe Adjora
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Lists the accessible tree of the Adjora window as a screen reader sees it.
 
 Starts build/ui/adjora from data/ on a virtual display with its own D-Bus

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Équipe Adjora
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Robustness stage, run by tools/test.sh after the normal suite: the whole suite
 # built with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/), then
 # each libFuzzer target (clang, build-fuzz/) for ADJORA_FUZZ_SECONDES (40) seconds

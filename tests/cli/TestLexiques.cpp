@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Choice of the lexicon directory (the loading runs end to end in cas/).
 #include <gtest/gtest.h>
 

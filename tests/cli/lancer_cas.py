@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Équipe Adjora
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Runs one adjora-cli case: a folder holding `args` (one argument per line; the
 program runs in the folder, @CAS@ stands for it), optional `stdin`, the expected `stdout` (or
 `stdout.jsonl`, compared object by object), `stderr` (empty when absent; or

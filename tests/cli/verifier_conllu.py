@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Équipe Adjora
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Checks a CoNLL-U output of adjora-cli against its input: the same line
 count; every line but the ADJ word lines byte-identical; on those, only LEMMA,
 FEATS and MISC changed, and the answers those of the TSV mode; ten columns,

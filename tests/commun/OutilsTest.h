@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Helpers shared by the test suites: case files, a report recorder, a failing
 // allocator, temporary directories, whole analyses.
 #pragma once

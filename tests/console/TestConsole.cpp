@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Console prompts on a scripted console (invites.tsv), the terminal layer on a
 // pseudo-terminal (sequences.tsv), and fCreer.
 #include <deque>

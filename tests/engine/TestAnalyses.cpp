@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runner of the engine's cases: analyses.tsv over the lexicon sets of
 // lexiques/, each set's expected reports and lists, and loading with
 // exhausted memory.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The indexed lexicon lookups answer exactly as the linear search: the same
 // positions in every list, and the same lemma, codes and explanation.
 #include "AdjoraConfig.h"

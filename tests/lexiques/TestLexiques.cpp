@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The shipped lexicons over fixed samples of reference forms (seuils.tsv).
 #include "AdjoraConfig.h"
 #include "OutilsTest.h"

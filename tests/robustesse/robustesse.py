@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Équipe Adjora
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Hostile lexicon files end to end through adjora-cli, and a valgrind run.
 usage: robustesse.py ADJORA_CLI DATA_DIR CASE [VALGRIND]
 A case copies the shipped lexicons, damages one file, runs adjora-cli and checks

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runners of the support library's case files: character classes, code page
 // conversions, string routines.
 #include "Caracteres.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The word reader over the files of lecteur/, the error report, heap strings.
 #include <cstring>
 

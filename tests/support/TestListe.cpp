@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The positional list: the cases of liste.tsv and the record's invariants
 // after each, then printing, the initialisation check, refusals.
 #include <functional>

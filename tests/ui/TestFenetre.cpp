@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Adjora
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window as a user meets it: typing, keys, focus, actions, help, data, accessibility.
 #include <QPrinterInfo>
 #include <QtTest>

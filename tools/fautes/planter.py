@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Équipe Adjora
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Plants the faults of fautes.tsv one at a time in a scratch copy of the tree
 (ADJORA_COPIE, /tmp/adjora-fautes), rebuilds it incrementally, runs the test
 suite but the package and robustness stages, and tells whether it caught each

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Équipe Adjora
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Audits the shipped lexicons against a second source, the Lefff.
 
 For every entry of the eight files (what its list asserts: lemma, gender,

