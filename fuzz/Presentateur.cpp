@@ -3,9 +3,14 @@
 
 #include "Presentateur.h"
 
+#include <unistd.h>
+
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 
+#include "AdjoraConfig.h"
+#include "Lemmatiseur.h"
 #include "MessageErreur.h"
 
 namespace {
@@ -28,4 +33,19 @@ std::size_t RapportsRecus() {
     const std::size_t n = rapports;
     rapports = 0;
     return n;
+}
+
+void ChargerLexiquesDuFuzz() {
+    // The lexicons are found by bare name in the current directory.
+    char ici[PATH_MAX];
+    const char* donnees = std::getenv("ADJORA_FUZZ_DONNEES");
+    if (getcwd(ici, sizeof ici) == nullptr ||
+        chdir(donnees != nullptr ? donnees : ADJORA_DONNEES_BUILD) != 0) {
+        std::abort();
+    }
+    ChargerExceptions();
+    if (chdir(ici) != 0) {
+        std::abort();
+    }
+    RapportsRecus();
 }

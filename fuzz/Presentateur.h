@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Équipe Adjora
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A presenter for error reports that never blocks, for the fuzzers.
+// What the fuzzers share: a presenter for error reports that never blocks,
+// and the loading of the lexicons.
 #pragma once
 
 #include <cstddef>
@@ -10,3 +11,6 @@
 void InstallerPresentateurMuet();
 // Reports received since the last call.
 std::size_t RapportsRecus();
+// Loads the lexicons from $ADJORA_FUZZ_DONNEES, else from the source tree's
+// data/, and forgets the reports that loading raised; aborts on failure.
+void ChargerLexiquesDuFuzz();

@@ -3,15 +3,12 @@
 
 // Fuzzes the analysis entry with arbitrary typed words (an embedded NUL ends
 // the word), the shipped lexicons loaded once.
-#include <unistd.h>
 
-#include <climits>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
-#include "AdjoraConfig.h"
 #include "Lemmatiseur.h"
 #include "Presentateur.h"
 
@@ -45,14 +42,7 @@ Resultat Analyser(const char* mot) {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     InstallerPresentateurMuet();
-    // The lexicons are found by bare name in the current directory.
-    char ici[PATH_MAX];
-    Verifier(getcwd(ici, sizeof ici) != nullptr);
-    const char* donnees = std::getenv("ADJORA_FUZZ_DONNEES");
-    Verifier(chdir(donnees != nullptr ? donnees : ADJORA_DONNEES_BUILD) == 0);
-    ChargerExceptions();
-    Verifier(chdir(ici) == 0);
-    RapportsRecus();
+    ChargerLexiquesDuFuzz();
     return 0;
 }
 

@@ -5,16 +5,13 @@
 // lexicons loaded once: a line that is not an accepted ADJ word line comes out
 // unchanged, an ADJ line keeps its ten columns and all but three of them, and
 // the MISC escaping leaves no line break, tab, '|' or doubled space.
-#include <unistd.h>
 
 #include <algorithm>
-#include <climits>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
-#include "AdjoraConfig.h"
 #include "Analyseur.h"
 #include "Conllu.h"
 #include "Presentateur.h"
@@ -58,13 +55,7 @@ void VerifierLigne(std::string_view ligne, cli::Analyseur& analyseur) {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     InstallerPresentateurMuet();
-    char ici[PATH_MAX];
-    Verifier(getcwd(ici, sizeof ici) != nullptr);
-    const char* donnees = std::getenv("ADJORA_FUZZ_DONNEES");
-    Verifier(chdir(donnees != nullptr ? donnees : ADJORA_DONNEES_BUILD) == 0);
-    ChargerExceptions();
-    Verifier(chdir(ici) == 0);
-    RapportsRecus();
+    ChargerLexiquesDuFuzz();
     return 0;
 }
 
