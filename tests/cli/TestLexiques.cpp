@@ -27,10 +27,10 @@ TEST(DossierLexiques, UnFichierDeLexiqueSuffit) {
     DossierTemporaire dossier;
     const std::string chemin = dossier.chemin().string();
     EXPECT_FALSE(cli::ContientLexiques(chemin));
-    dossier.ecrire850("autre.txt", "x");
+    dossier.ecrire("autre.txt", "x");
     fs::create_directory(dossier.chemin() / "except_A.lex"); // a directory is no lexicon
     EXPECT_FALSE(cli::ContientLexiques(chemin));
-    dossier.ecrire850("except_H.lex", "marron\n");
+    dossier.ecrire("except_H.lex", "marron\n");
     EXPECT_TRUE(cli::ContientLexiques(chemin));
     EXPECT_FALSE(cli::ContientLexiques("/nulle/part/adjora"));
 }

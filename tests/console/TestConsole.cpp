@@ -140,7 +140,7 @@ TEST_F(Terminal, SortieEnUtf8CouleurEtRaccrochage) {
 
 TEST(CreerFichier, DemandeAvantDEcraserEtTermineSurNon) {
     DossierTemporaire dossier;
-    const std::string nom = dossier.ecrireOctets("existant.txt", "ancien");
+    const std::string nom = dossier.ecrire("existant.txt", "ancien");
     EXPECT_EXIT(
         {
             ConsoleScriptee console;
@@ -148,14 +148,14 @@ TEST(CreerFichier, DemandeAvantDEcraserEtTermineSurNon) {
             fCreer(nom.c_str(), "w");
         },
         ::testing::ExitedWithCode(1), "");
-    EXPECT_EQ(dossier.lire("existant.txt"), "ancien");
+    EXPECT_EQ(Lire(nom), "ancien");
     ConsoleScriptee console;
     console.touches = {'o'};
     testing::internal::CaptureStdout();
     fFermer(fCreer(nom.c_str(), "w"));
     EXPECT_EQ(pages::Cp850VersUtf8(testing::internal::GetCapturedStdout() + console.sortie),
               "Le fichier '" + nom + "' existe déja et va être écraser.\nContinuer ? (O/N)\n\r");
-    EXPECT_EQ(dossier.lire("existant.txt"), "");
+    EXPECT_EQ(Lire(nom), "");
 }
 
 } // namespace

@@ -114,18 +114,12 @@ std::string Appeler(const std::string& routine, std::vector<std::string> a) {
 }
 
 TEST(Chaines, CasDuFichier) {
-    const auto en850 = [](const std::string& utf8) {
-        std::string octets = En1252(utf8);
-        std::transform(octets.begin(), octets.end(), octets.begin(),
-                       [](char c) { return pages::Cp1252VersCp850(c); });
-        return octets;
-    };
     for (auto cas : LireCas(kCas + "/chaines.tsv")) {
         ASSERT_EQ(cas.size(), 7u) << cas[0];
         std::replace(cas[6].begin(), cas[6].end(), '|', '\t');
         EnregistreurRapports rapports;
-        EXPECT_EQ(Appeler(cas[0], {en850(cas[1]), en850(cas[2]), en850(cas[3]), en850(cas[4])}),
-                  en850(cas[5]))
+        EXPECT_EQ(Appeler(cas[0], {En850(cas[1]), En850(cas[2]), En850(cas[3]), En850(cas[4])}),
+                  En850(cas[5]))
             << cas[0] << " " << cas[1] << " " << cas[2];
         EXPECT_EQ(rapports.texte(), cas[6].empty() ? "" : cas[6] + "\n") << cas[0] << " " << cas[2];
     }
