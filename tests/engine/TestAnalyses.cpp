@@ -10,14 +10,10 @@ namespace {
 
 const std::filesystem::path kJeux = ADJORA_CAS_MOTEUR "/lexiques";
 
-std::string Charger(const std::string& jeu) {
-    return ChargerLexiques(kJeux / jeu);
-}
-
 TEST_F(SansLexiques, ChaqueJeuDonneSesRapportsEtSesListes) {
     for (const auto& dossier : std::filesystem::directory_iterator(kJeux)) {
         SCOPED_TRACE(dossier.path().filename());
-        EXPECT_EQ(Charger(dossier.path().filename()), Lire(dossier.path() / "rapports"));
+        EXPECT_EQ(ChargerLexiques(dossier.path()), Lire(dossier.path() / "rapports"));
         if (std::filesystem::exists(dossier.path() / "listes")) {
             std::string listes;
             for (const auto& [nom, liste] : Listes()) {
@@ -37,7 +33,7 @@ TEST_F(SansLexiques, CasDuFichier) {
     for (const auto& cas : LireCas(ADJORA_CAS_MOTEUR "/analyses.tsv")) {
         ASSERT_EQ(cas.size(), 6u);
         if (cas[1] != jeu) {
-            Charger(jeu = cas[1]);
+            ChargerLexiques(kJeux / (jeu = cas[1]));
         }
         const Resultat r = Analyser(cas[0] == "-" ? "" : cas[0]);
         EXPECT_EQ(r.texte(), cas[2] + "|" + cas[3] + "|" + cas[4] + "|" + cas[5])
@@ -72,7 +68,7 @@ TEST_F(SansLexiques, MemoireSatureeLesPairesRestentAlignees) {
 
 TEST_F(SansLexiques, LemmeCorrespondantDUnMotAbsentSignale) {
     EnregistreurRapports rapports;
-    Charger("exemple");
+    ChargerLexiques(kJeux / "exemple");
     char mot[TAILLE_MOT] = "verte";
     LemmeCorrespondant(mot, ListeC.Formes, ListeC.Lemmes);
     EXPECT_STREQ(mot, "verte");
