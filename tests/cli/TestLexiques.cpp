@@ -25,10 +25,10 @@ TEST(DossierLexiques, OptionPuisSourcesPuisInstalle) {
 
 TEST(DossierLexiques, UnFichierDeLexiqueSuffit) {
     DossierTemporaire dossier;
-    const std::string chemin = dossier.chemin().string();
+    const std::string chemin = dossier.chemin.string();
     EXPECT_FALSE(cli::ContientLexiques(chemin));
     dossier.ecrire("autre.txt", "x");
-    fs::create_directory(dossier.chemin() / "except_A.lex"); // a directory is no lexicon
+    fs::create_directory(dossier.chemin / "except_A.lex"); // a directory is no lexicon
     EXPECT_FALSE(cli::ContientLexiques(chemin));
     dossier.ecrire("except_H.lex", "marron\n");
     EXPECT_TRUE(cli::ContientLexiques(chemin));

@@ -104,74 +104,56 @@ class SansLexiques : public ::testing::Test {
 
 // Records every report while alive, one "message<TAB>module<TAB>routine" line
 // each in UTF-8, the message escaped.
-class EnregistreurRapports {
-  public:
+struct EnregistreurRapports {
     EnregistreurRapports()
-        : precedent_(InstallerPresentateur([this](const char* rapport, const char*) {
+        : precedent(InstallerPresentateur([this](const char* rapport, const char*) {
               const std::string r = pages::Cp850VersUtf8(rapport);
               const auto champ = [&r](const std::string& debut, const std::string& fin) {
                   const auto a = r.find(debut) + debut.size();
                   return r.substr(a, r.find(fin, a) - a);
               };
-              texte_ += Echapper(champ("* MESSAGE : ", "\n* MODULE : ")) + "\t" +
-                        champ("* MODULE : ", "\n") + "\t" + champ("* FONCTION : ", "\n") + "\n";
+              texte += Echapper(champ("* MESSAGE : ", "\n* MODULE : ")) + "\t" +
+                       champ("* MODULE : ", "\n") + "\t" + champ("* FONCTION : ", "\n") + "\n";
               return 1;
           })) {}
-    ~EnregistreurRapports() { InstallerPresentateur(precedent_); }
-    const std::string& texte() const { return texte_; }
-
-  private:
-    std::string texte_;
-    PresentateurErreur precedent_;
+    ~EnregistreurRapports() { InstallerPresentateur(precedent); }
+    std::string texte;
+    const PresentateurErreur precedent;
 };
 
-// The support library's heap while alive: grants Restantes() requests, then fails.
-class AllocateurDefaillant {
-  public:
-    explicit AllocateurDefaillant(int permises) : precedent_(DefinirAllocateur(Allouer)) {
-        Restantes() = permises;
+// The support library's heap while alive: grants `restantes` more requests, then fails.
+struct AllocateurDefaillant {
+    explicit AllocateurDefaillant(int permises)
+        : precedent(DefinirAllocateur(
+              [](std::size_t t) { return restantes-- > 0 ? std::malloc(t) : nullptr; })) {
+        restantes = permises;
     }
-    ~AllocateurDefaillant() { DefinirAllocateur(precedent_); }
-    static int& Restantes() {
-        static int restantes = 0;
-        return restantes;
-    }
-
-  private:
-    static void* Allouer(std::size_t taille) {
-        return Restantes()-- > 0 ? std::malloc(taille) : nullptr;
-    }
-    Allocateur precedent_;
+    ~AllocateurDefaillant() { DefinirAllocateur(precedent); }
+    static inline int restantes = 0;
+    const Allocateur precedent;
 };
 
 // A fresh temporary directory, removed with its content at the end.
-class DossierTemporaire {
-  public:
+struct DossierTemporaire {
     DossierTemporaire() {
         std::string modele = (std::filesystem::temp_directory_path() / "adjora-XXXXXX").string();
-        chemin_ = mkdtemp(modele.data());
+        chemin = mkdtemp(modele.data());
     }
-    ~DossierTemporaire() { std::filesystem::remove_all(chemin_); }
-    const std::filesystem::path& chemin() const { return chemin_; }
+    ~DossierTemporaire() { std::filesystem::remove_all(chemin); }
     std::string ecrire(const std::string& nom, const std::string& octets) const {
-        std::ofstream(chemin_ / nom, std::ios::binary) << octets;
-        return (chemin_ / nom).string();
+        std::ofstream(chemin / nom, std::ios::binary) << octets;
+        return (chemin / nom).string();
     }
-
-  private:
-    std::filesystem::path chemin_;
+    std::filesystem::path chemin;
 };
 
 // Runs in another current directory while alive.
-class DansDossier {
-  public:
-    explicit DansDossier(const std::filesystem::path& d) : avant_(std::filesystem::current_path()) {
+struct DansDossier {
+    explicit DansDossier(const std::filesystem::path& d) : avant(std::filesystem::current_path()) {
         std::filesystem::current_path(d);
     }
-    ~DansDossier() { std::filesystem::current_path(avant_); }
-
-  private:
-    std::filesystem::path avant_;
+    ~DansDossier() { std::filesystem::current_path(avant); }
+    const std::filesystem::path avant;
 };
 
 // Loads the lexicons of a folder in place of any others; returns the reports shown.
@@ -180,5 +162,5 @@ inline std::string ChargerLexiques(const std::filesystem::path& dossier) {
     EnregistreurRapports rapports;
     DansDossier dans(dossier);
     ChargerExceptions();
-    return rapports.texte();
+    return rapports.texte;
 }

@@ -47,7 +47,7 @@ TEST_F(SansLexiques, MemoireSatureeLesPairesRestentAlignees) {
     dossier.ecrire("paires.lex", "verte vert\nblanche blanc\nfranche franc\n");
     const std::vector<std::string> formes = {"verte", "blanche", "franche"};
     const std::vector<std::string> lemmes = {"vert", "blanc", "franc"};
-    DansDossier dans(dossier.chemin());
+    DansDossier dans(dossier.chemin);
     EnregistreurRapports rapports;
     for (int permises = 0; permises < 20; ++permises) {
         ListeDouble paires{};
@@ -72,7 +72,7 @@ TEST_F(SansLexiques, LemmeCorrespondantDUnMotAbsentSignale) {
     char mot[TAILLE_MOT] = "verte";
     LemmeCorrespondant(mot, ListeC.Formes, ListeC.Lemmes);
     EXPECT_STREQ(mot, "verte");
-    EXPECT_EQ(rapports.texte(),
+    EXPECT_EQ(rapports.texte,
               "Le lemme n'appartient pas à la liste d'entrée\tADJORA\tLemmeCorrespondant\n");
 }
 

@@ -48,7 +48,7 @@ TEST_F(SansLexiques, IndexesEtRechercheLineaireDonnentLesMemesReponses) {
         ChargerLexiques(dossier);
         ComparerAuLineaire(MotsEssayes(true));
     }
-    ChargerLexiques(kDoublons); // indexed again, then every list changes
+    ChargerLexiques(kDoublons);            // indexed again, then every list changes
     InsereMotTete(ListeC.Formes, "seche"); // an earlier duplicate: every position moves
     InsereMotTete(ListeC.Lemmes, "sechard");
     SupprimeMotPos(ListeD, 1);
@@ -69,7 +69,7 @@ TEST_F(SansLexiques, ChargementInterrompu) {
         }
         ComparerAuLineaire(mots);
     }
-    EXPECT_GE(AllocateurDefaillant::Restantes(), 0) << "the last load must complete";
+    EXPECT_GE(AllocateurDefaillant::restantes, 0) << "the last load must complete";
 }
 
 } // namespace

@@ -121,7 +121,7 @@ TEST(Chaines, CasDuFichier) {
         EXPECT_EQ(Appeler(cas[0], {En850(cas[1]), En850(cas[2]), En850(cas[3]), En850(cas[4])}),
                   En850(cas[5]))
             << cas[0] << " " << cas[1] << " " << cas[2];
-        EXPECT_EQ(rapports.texte(), cas[6].empty() ? "" : cas[6] + "\n") << cas[0] << " " << cas[2];
+        EXPECT_EQ(rapports.texte, cas[6].empty() ? "" : cas[6] + "\n") << cas[0] << " " << cas[2];
     }
 }
 

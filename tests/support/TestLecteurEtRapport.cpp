@@ -35,7 +35,7 @@ TEST(Lecteur, CasDesFichiers) {
                   std::to_string(longueur) + "\n";
         }
         fFermer(fichier);
-        EXPECT_EQ(lu + rapports.texte(), attendu) << f.path();
+        EXPECT_EQ(lu + rapports.texte, attendu) << f.path();
         EXPECT_EQ(mot[taille], '\0') << f.path();
     }
 }
@@ -48,7 +48,7 @@ TEST(Lecteur, FichierAbsentOuDossierEtRecherche) {
     EXPECT_EQ(testing::internal::GetCapturedStdout().substr(0, 44),
               "Impossible d'ouvrir le fichier absent.lex.\nI");
     const std::string impossible = "Opération impossible\tGESTION DES FICHIERS\tfOuvrir\n";
-    EXPECT_EQ(rapports.texte(), impossible + impossible);
+    EXPECT_EQ(rapports.texte, impossible + impossible);
     std::FILE* f = fOuvrir((kLecteur / "sans-fin-de-ligne.txt").c_str(), "r");
     EXPECT_TRUE(fChercherMot(f, "belle") && fChercherMot(f, "beau") && !fChercherMot(f, "bel"));
     EXPECT_TRUE(fFinFichier(f));

@@ -67,7 +67,7 @@ TEST(Liste, CasDuFichier) {
         EXPECT_TRUE(Coherente(l)) << cas[0] << " " << op << " " << cas[2];
         EXPECT_EQ(
             Rendre(l) + apres + " / " +
-                std::to_string(std::count(rapports.texte().begin(), rapports.texte().end(), '\n')),
+                std::to_string(std::count(rapports.texte.begin(), rapports.texte.end(), '\n')),
             cas.at(3) + " / " + cas.at(4))
             << cas[0] << " " << op << " " << cas[2];
         DetruitListeMots(l);
@@ -87,7 +87,7 @@ TEST(Liste, AffichageEtCopieNonInitialisee) {
     Liste copie = *l;
     InsereMotFin(&copie, "x");
     SupprimeMotPos(&copie, 1);
-    EXPECT_EQ(rapports.texte(),
+    EXPECT_EQ(rapports.texte,
               "La liste n'a pas été initialisée !\tGESTION DES LISTES\tVerifInit\n"
               "La liste n'a pas été initialisée !\tGESTION DES LISTES\tVerifInit\n");
     EXPECT_TRUE(Coherente(l) && Mots(l) == std::vector<std::string>({"a", "b", "c"}));
@@ -102,7 +102,7 @@ TEST(Liste, PleineOuMemoireSatureeRienNEstInsere) {
         l = l ? l : CreerListeMots();
         InsereMotFin(l, "a");
     }
-    EXPECT_EQ(rapports.texte(),
+    EXPECT_EQ(rapports.texte,
               "Mémoire saturée ! Impossible de créer une nouvelle liste.\tGESTION DES "
               "LISTES\tAllocListe\n"
               "Mémoire saturée ! Impossible de créer une chaîne variable.\tCHVAR\tAllocChVar\n"
@@ -115,7 +115,7 @@ TEST(Liste, PleineOuMemoireSatureeRienNEstInsere) {
         InsereFin(l, &x);
     }
     EXPECT_EQ(NbElements(l), UINT16_MAX);
-    EXPECT_EQ(pleine.texte(), "Position de noeud hors limites.\tGESTION DES LISTES\tInserePos\n");
+    EXPECT_EQ(pleine.texte, "Position de noeud hors limites.\tGESTION DES LISTES\tInserePos\n");
     SupprimeDepuis(l, 2, nullptr);
     DetruitListeMots(l);
 }
