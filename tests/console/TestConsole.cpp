@@ -15,8 +15,6 @@
 
 namespace {
 
-const std::string kCas = ADJORA_CAS_CONSOLE;
-
 class ConsoleScriptee final : public terminal::Console {
   public:
     ConsoleScriptee() : precedente_(terminal::InstallerConsole(this)) {}
@@ -39,7 +37,7 @@ class ConsoleScriptee final : public terminal::Console {
 };
 
 TEST(Invites, CasDuFichier) {
-    for (const auto& cas : LireCas(kCas + "/invites.tsv")) {
+    for (const auto& cas : LireCas(ADJORA_CAS "/invites.tsv")) {
         ConsoleScriptee console;
         std::istringstream codes(cas.at(2));
         for (int c; codes >> c;) {
@@ -101,7 +99,7 @@ class Terminal : public ::testing::Test {
 };
 
 TEST_F(Terminal, SequencesEnCodesDeTouchesSansEcho) {
-    for (const auto& cas : LireCas(kCas + "/sequences.tsv")) {
+    for (const auto& cas : LireCas(ADJORA_CAS "/sequences.tsv")) {
         std::string octets;
         for (std::size_t i = 0; i < cas[0].size(); ++i) {
             const char c = cas[0][i] == '\\' ? cas[0][++i] : '\0';

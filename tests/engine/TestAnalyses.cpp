@@ -8,7 +8,7 @@
 
 namespace {
 
-const std::filesystem::path kJeux = ADJORA_CAS_MOTEUR "/lexiques";
+const std::filesystem::path kJeux = ADJORA_CAS "/lexiques";
 
 TEST_F(SansLexiques, ChaqueJeuDonneSesRapportsEtSesListes) {
     for (const auto& dossier : std::filesystem::directory_iterator(kJeux)) {
@@ -30,7 +30,7 @@ TEST_F(SansLexiques, ChaqueJeuDonneSesRapportsEtSesListes) {
 
 TEST_F(SansLexiques, CasDuFichier) {
     std::string jeu;
-    for (const auto& cas : LireCas(ADJORA_CAS_MOTEUR "/analyses.tsv")) {
+    for (const auto& cas : LireCas(ADJORA_CAS "/analyses.tsv")) {
         ASSERT_EQ(cas.size(), 6u);
         if (cas[1] != jeu) {
             ChargerLexiques(kJeux / (jeu = cas[1]));

@@ -9,12 +9,12 @@
 
 namespace {
 
-const std::string kDoublons = ADJORA_CAS_MOTEUR "/index"; // duplicates in every list but H, empty
+const std::string kDoublons = ADJORA_CAS "/index"; // duplicates in every list but H, empty
 
 // The sample's forms (when asked), then every lexicon word bare, with "s" and with "x".
 std::vector<std::string> MotsEssayes(bool echantillon) {
     std::vector<std::string> mots;
-    for (const auto& cas : echantillon ? LireCas(ADJORA_CAS_MOTEUR "/../lexiques/echantillon.tsv")
+    for (const auto& cas : echantillon ? LireCas(ADJORA_CAS "/../lexiques/echantillon.tsv")
                                        : std::vector<std::vector<std::string>>{}) {
         mots.push_back(cas[0]);
     }

@@ -10,7 +10,7 @@
 
 namespace {
 
-const std::filesystem::path kLecteur = ADJORA_CAS_SUPPORT "/lecteur";
+const std::filesystem::path kLecteur = ADJORA_CAS "/lecteur";
 
 // Each NOM.txt is read to its end with the buffer size that starts NOM.mots;
 // the rest of NOM.mots is one line per call (code, buffer, length), then the reports.

@@ -35,7 +35,7 @@ std::string Rendre(Liste* l) {
 }
 
 TEST(Liste, CasDuFichier) {
-    for (const auto& cas : LireCas(ADJORA_CAS_SUPPORT "/liste.tsv")) {
+    for (const auto& cas : LireCas(ADJORA_CAS "/liste.tsv")) {
         Liste* l = CreerListeMots();
         std::istringstream avant(cas.at(0) == "-" ? "" : cas[0]);
         for (std::string mot; avant >> mot;) {

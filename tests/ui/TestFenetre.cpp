@@ -48,7 +48,7 @@ class Dossier {
 
 // The rows of a tab-separated case file of this folder, without # comments.
 QList<QStringList> Cas(const QString& nom) {
-    QFile fichier(ADJORA_CAS_UI "/" + nom);
+    QFile fichier(ADJORA_CAS "/" + nom);
     if (!fichier.open(QIODevice::ReadOnly)) {
         qFatal("cannot read %s", qPrintable(nom));
     }
