@@ -96,8 +96,7 @@ inline std::vector<std::pair<std::string, Liste*>> Listes() {
 }
 
 // Every lexicon is empty (null) before and after each test.
-class SansLexiques : public ::testing::Test {
-  protected:
+struct SansLexiques : ::testing::Test {
     void SetUp() override { LibererExceptions(); }
     void TearDown() override { LibererExceptions(); }
 };

@@ -148,17 +148,13 @@ class TestFenetre : public QObject {
     }
 
     // The print and help actions, by button or key from anywhere in the window.
-    void actions_data() {
-        QTest::addColumn<QString>("depuis");      // a tool bar button is clicked, another control
-        QTest::addColumn<QKeySequence>("touche"); // gets the key
+    void actions_data() { // actions.tsv
+        QTest::addColumn<QString>("depuis");
+        QTest::addColumn<QKeySequence>("touche");
         QTest::addColumn<QString>("effet");
-        const QString rien = "Aucune imprimante par défaut n'est sélectionnée.";
-        QTest::newRow("Imprimer") << "SpeedImprimer" << QKeySequence() << rien;
-        QTest::newRow("Ctrl+P adjectif") << "Entree" << QKeySequence("Ctrl+P") << rien;
-        QTest::newRow("Ctrl+P explication") << "Explication" << QKeySequence("Ctrl+P") << rien;
-        QTest::newRow("Aide") << "SpeedExplications" << QKeySequence() << "aide";
-        QTest::newRow("F1 adjectif") << "Entree" << QKeySequence("F1") << "aide";
-        QTest::newRow("F1 genre") << "Genre0" << QKeySequence("F1") << "aide";
+        for (const QStringList& c : Cas("actions.tsv")) {
+            QTest::newRow(qPrintable(c[0] + " " + c[1])) << c[0] << QKeySequence(c[1]) << c[2];
+        }
     }
     void actions() {
         QFETCH(QString, depuis);
