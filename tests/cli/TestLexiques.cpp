@@ -9,8 +9,6 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-
 TEST(DossierLexiques, OptionPuisSourcesPuisInstalle) {
     const auto seulSources = [](const std::string& d) { return d == "/src/data"; };
     const auto aucun = [](const std::string&) { return false; };
@@ -28,7 +26,7 @@ TEST(DossierLexiques, UnFichierDeLexiqueSuffit) {
     const std::string chemin = dossier.chemin.string();
     EXPECT_FALSE(cli::ContientLexiques(chemin));
     dossier.ecrire("autre.txt", "x");
-    fs::create_directory(dossier.chemin / "except_A.lex"); // a directory is no lexicon
+    std::filesystem::create_directory(dossier.chemin / "except_A.lex"); // a directory is no lexicon
     EXPECT_FALSE(cli::ContientLexiques(chemin));
     dossier.ecrire("except_H.lex", "marron\n");
     EXPECT_TRUE(cli::ContientLexiques(chemin));

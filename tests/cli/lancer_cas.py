@@ -38,12 +38,9 @@ def lancer(arguments, entree, sortie=b""):
 
 
 def ecart(nom, attendu, obtenu):
-    if attendu == obtenu:
-        return []
-    lignes = difflib.unified_diff(attendu.decode("utf-8", "replace").splitlines(),
-                                  obtenu.decode("utf-8", "replace").splitlines(),
-                                  f"expected {nom}", f"actual {nom}", lineterm="")
-    return list(lignes) or [f"{nom}: {attendu!r} != {obtenu!r}"]
+    return [] if attendu == obtenu else list(difflib.unified_diff(
+        attendu.decode("utf-8", "replace").splitlines(), obtenu.decode("utf-8", "replace").splitlines(),
+        f"expected {nom}", f"actual {nom}", lineterm="")) or [f"{nom}: {attendu!r} != {obtenu!r}"]
 
 
 def reponses_tsv(formes):

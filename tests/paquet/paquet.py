@@ -13,10 +13,6 @@ usage: paquet.py reuse|deb|destdir BUILD_DIR SOURCE_DIR WITH_UI(0|1)
 import glob, gzip, os, shutil, subprocess, sys, tempfile
 
 
-class Echec(Exception):
-    pass
-
-
 def outil(nom):
     if shutil.which(nom) is None:
         print(f"SKIP: {nom} is not installed (tools/installer-dependances.sh installs it)")
@@ -27,13 +23,8 @@ def outil(nom):
 def executer(commande, **options):
     fin = subprocess.run(commande, capture_output=True, text=True, errors="replace", timeout=900, **options)
     if fin.returncode != 0:
-        raise Echec(f"{' '.join(commande)} -> {fin.returncode}\n{fin.stdout[-4000:]}\n{fin.stderr[-4000:]}")
+        raise AssertionError(f"{' '.join(commande)} -> {fin.returncode}\n{fin.stdout[-4000:]}\n{fin.stderr[-4000:]}")
     return fin.stdout, fin.stderr
-
-
-def verifier(condition, message):
-    if not condition:
-        raise Echec(message)
 
 
 def verifier_arbre(racine, prefixe, avec_ui):
@@ -45,7 +36,7 @@ def verifier_arbre(racine, prefixe, avec_ui):
                  "share/metainfo/org.adjora.Adjora.metainfo.xml",
                  "share/icons/hicolor/32x32/apps/adjora.png"] if avec_ui else []
     manquants = [f for f in attendus if not os.path.isfile(os.path.join(racine, f))]
-    verifier(not manquants, f"not installed: {manquants}")
+    assert not manquants, f"not installed: {manquants}"
 
     marque, lexique = "zorglubesques", os.path.join(racine, "share/adjora/except_H.lex")
     invariable = open(lexique, "rb").read().split()[0].decode("cp850")
@@ -54,21 +45,21 @@ def verifier_arbre(racine, prefixe, avec_ui):
     with tempfile.TemporaryDirectory() as ailleurs:
         sortie, erreurs = executer([os.path.join(racine, "bin/adjora-cli"), invariable, marque], cwd=ailleurs)
     lignes = [l.split("\t") for l in sortie.splitlines()]
-    verifier(not erreurs and len(lignes) == 2 and lignes[1] == [marque, marque] + lignes[0][2:],
-             f"the installed lexicons were not used:\n{sortie}{erreurs}")
+    assert not erreurs and len(lignes) == 2 and lignes[1] == [marque, marque] + lignes[0][2:], \
+        f"the installed lexicons were not used:\n{sortie}{erreurs}"
 
     for page in glob.glob(os.path.join(racine, "share/man/man1/*.1.gz")):
         texte = gzip.open(page, "rb").read()
-        verifier(f"{prefixe}/share/adjora".encode() in texte, f"{page} does not name the data directory")
+        assert f"{prefixe}/share/adjora".encode() in texte, f"{page} does not name the data directory"
         if shutil.which("groff"):
             rendu = subprocess.run(["sh", "-c", "preconv | groff -man -ww -z"], input=texte, capture_output=True)
-            verifier(rendu.returncode == 0 and not rendu.stderr,
-                     f"groff on {page}:\n{rendu.stderr.decode(errors='replace')}")
+            assert rendu.returncode == 0 and not rendu.stderr, \
+                f"groff on {page}:\n{rendu.stderr.decode(errors='replace')}"
     if avec_ui:
         entree = os.path.join(racine, "share/applications/adjora.desktop")
         executer([outil("desktop-file-validate"), entree])
-        verifier(f"Path={prefixe}/share/adjora\n" in open(entree, encoding="utf-8").read(),
-                 "the desktop entry does not start adjora in the data directory")
+        assert f"Path={prefixe}/share/adjora\n" in open(entree, encoding="utf-8").read(), \
+            "the desktop entry does not start adjora in the data directory"
         executer([outil("appstreamcli"), "validate", "--no-net",
                   os.path.join(racine, "share/metainfo/org.adjora.Adjora.metainfo.xml")])
 
@@ -78,7 +69,7 @@ def verifier_deb(construction, travail, avec_ui):
     executer([outil("cpack"), "-G", "DEB", "--config", os.path.join(construction, "CPackConfig.cmake"),
               "-B", travail], cwd=construction)
     paquets = glob.glob(os.path.join(travail, "*.deb"))
-    verifier(len(paquets) == 1, f"expected one .deb, found {paquets}")
+    assert len(paquets) == 1, f"expected one .deb, found {paquets}"
     rapport, _ = executer([outil("lintian"), "--allow-root", "--fail-on", "error,warning", paquets[0]])
     executer(["dpkg", "-x", paquets[0], os.path.join(travail, "racine")])
     verifier_arbre(os.path.join(travail, "racine/usr"), "/usr", avec_ui)
@@ -102,5 +93,5 @@ try:
     else:
         with tempfile.TemporaryDirectory(prefix=f"adjora-{mode}-") as travail:
             (verifier_deb if mode == "deb" else verifier_destdir)(construction, travail, avec_ui == "1")
-except Echec as e:
+except AssertionError as e:
     sys.exit(f"FAIL {mode}: {e}")

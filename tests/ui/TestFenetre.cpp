@@ -18,8 +18,7 @@ namespace {
 
 // A temporary current folder: lexicons C (a lemma in capitals) and H, others empty, none
 // for the letters in `absents`; a help file when `aide`. Lexicons loaded meanwhile go with it.
-class Dossier {
-  public:
+struct Dossier {
     explicit Dossier(const QString& absents, bool aide = false) : precedent_(QDir::currentPath()) {
         QDir::setCurrent(dossier_.path());
         for (const QChar l : QStringLiteral("ABCDEFGH")) {
@@ -40,8 +39,6 @@ class Dossier {
         QFile fichier(nom);
         QVERIFY(fichier.open(QIODevice::WriteOnly) && fichier.write(octets) == octets.size());
     }
-
-  private:
     QString precedent_;
     QTemporaryDir dossier_;
 };
