@@ -9,8 +9,6 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-
 TEST(DossierLexiques, OptionPuisSourcesPuisInstalle) {
     const auto seulSources = [](const std::string& d) { return d == "/src/data"; };
     const auto aucun = [](const std::string&) { return false; };
@@ -25,12 +23,12 @@ TEST(DossierLexiques, OptionPuisSourcesPuisInstalle) {
 
 TEST(DossierLexiques, UnFichierDeLexiqueSuffit) {
     DossierTemporaire dossier;
-    const std::string chemin = dossier.chemin().string();
+    const std::string chemin = dossier.chemin.string();
     EXPECT_FALSE(cli::ContientLexiques(chemin));
-    dossier.ecrire850("autre.txt", "x");
-    fs::create_directory(dossier.chemin() / "except_A.lex"); // a directory is no lexicon
+    dossier.ecrire("autre.txt", "x");
+    std::filesystem::create_directory(dossier.chemin / "except_A.lex"); // a directory is no lexicon
     EXPECT_FALSE(cli::ContientLexiques(chemin));
-    dossier.ecrire850("except_H.lex", "marron\n");
+    dossier.ecrire("except_H.lex", "marron\n");
     EXPECT_TRUE(cli::ContientLexiques(chemin));
     EXPECT_FALSE(cli::ContientLexiques("/nulle/part/adjora"));
 }

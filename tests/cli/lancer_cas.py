@@ -11,94 +11,60 @@ program runs in the folder, @CAS@ stands for it), optional `stdin`, the expected
 pipe whose reader is gone). A --conllu case also has its output checked
 against its input by verifier_conllu.py.
 Usage: lancer_cas.py ADJORA_CLI CASE_DIR"""
-
-import difflib
-import json
-import os
-import subprocess
-import sys
-
+import difflib, json, os, subprocess, sys
 from verifier_conllu import verifier
 
 ICI = os.path.dirname(os.path.abspath(__file__))
+cli, cas = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
 
 
-def lire(cas, nom, defaut=None):
+def lire(nom, defaut=None):
     chemin = os.path.join(cas, nom)
-    if not os.path.exists(chemin):
-        return defaut
-    with open(chemin, "rb") as f:
-        return f.read()
+    return open(chemin, "rb").read() if os.path.exists(chemin) else defaut
 
 
-def lancer(cli, cas, arguments, entree, sortie=b""):
-    jeu = (lire(cas, "lexiques", b"mini")).decode().strip()
-    if jeu != "defaut":
-        arguments = ["--lexiques", os.path.join(ICI, "lexiques", jeu)] + arguments
-    lecteur = None
-    if sortie == b"/dev/full":
-        flux = open("/dev/full", "wb")
-    elif sortie == b"tube-ferme":
+def lancer(arguments, entree, sortie=b""):
+    jeu = lire("lexiques", b"mini").decode().strip()
+    arguments = (["--lexiques", os.path.join(ICI, "lexiques", jeu)] if jeu != "defaut" else []) + arguments
+    flux = os.open("/dev/full", os.O_WRONLY) if sortie == b"/dev/full" else subprocess.PIPE
+    if sortie == b"tube-ferme":
         lecteur, flux = os.pipe()
         os.close(lecteur)
-    else:
-        flux = subprocess.PIPE
     try:
-        return subprocess.run([cli] + arguments, input=entree, stdout=flux,
-                              stderr=subprocess.PIPE, timeout=60, cwd=cas)
+        return subprocess.run([cli] + arguments, input=entree, stdout=flux, stderr=subprocess.PIPE,
+                              timeout=60, cwd=cas)
     finally:
-        if flux is not subprocess.PIPE:
-            os.close(flux) if isinstance(flux, int) else flux.close()
+        os.close(flux) if flux != subprocess.PIPE else None
 
 
 def ecart(nom, attendu, obtenu):
-    if attendu == obtenu:
-        return []
-    lignes = difflib.unified_diff(attendu.decode("utf-8", "replace").splitlines(),
-                                  obtenu.decode("utf-8", "replace").splitlines(),
-                                  f"expected {nom}", f"actual {nom}", lineterm="")
-    return list(lignes) or [f"{nom}: {attendu!r} != {obtenu!r}"]
+    return [] if attendu == obtenu else list(difflib.unified_diff(
+        attendu.decode("utf-8", "replace").splitlines(), obtenu.decode("utf-8", "replace").splitlines(),
+        f"expected {nom}", f"actual {nom}", lineterm="")) or [f"{nom}: {attendu!r} != {obtenu!r}"]
 
 
-def objets_json(texte):
-    return [json.loads(ligne) for ligne in texte.decode("utf-8").split("\n") if ligne]
-
-
-def reponses_tsv(cli, cas, formes):
+def reponses_tsv(formes):
     """The TSV answer of each ADJ form of a --conllu input."""
-    fin = lancer(cli, cas, ["--"] + formes, b"")
-    return {l.split("\t")[0]: l.split("\t") for l in fin.stdout.decode().splitlines()}
+    return {l.split("\t")[0]: l.split("\t") for l in lancer(["--"] + formes, b"").stdout.decode().splitlines()}
 
 
-def main():
-    cli, cas = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
-    arguments = [a.replace("@CAS@", cas) for a in lire(cas, "args", b"").decode().split("\n")]
-    arguments = arguments[:-1] if arguments and arguments[-1] == "" else arguments
-    entree = lire(cas, "stdin", b"")
-    fin = lancer(cli, cas, arguments, entree, (lire(cas, "sortie", b"")).strip())
-    erreurs = []
-    if fin.returncode != int(lire(cas, "status")):
-        erreurs.append(f"status {fin.returncode}, expected {int(lire(cas, 'status'))}")
-    if lire(cas, "stderr.lignes") is None:
-        erreurs += ecart("stderr", lire(cas, "stderr", b""), fin.stderr)
-    else:  # these lines, in this order, among others
-        reste = iter(fin.stderr.decode().splitlines())
-        manque = [l for l in lire(cas, "stderr.lignes").decode().splitlines() if l not in reste]
-        erreurs += [f"stderr lacks: {manque}"] if manque else []
-    if lire(cas, "stdout") is not None:
-        erreurs += ecart("stdout", lire(cas, "stdout"), fin.stdout)
-    if lire(cas, "stdout.jsonl") is not None:
-        attendus, obtenus = objets_json(lire(cas, "stdout.jsonl")), objets_json(fin.stdout)
-        if attendus != obtenus:
-            erreurs.append(f"JSON objects differ:\n{attendus}\n{obtenus}")
-    if "--conllu" in arguments and entree and all(a.startswith("--") for a in arguments):
-        erreurs += verifier(entree.decode("utf-8", "replace"), fin.stdout.decode("utf-8", "replace"),
-                            lambda formes: reponses_tsv(cli, cas, formes))
-    if erreurs:
-        print(f"FAIL {os.path.basename(cas)}\n" + "\n".join(erreurs))
-        return 1
-    return 0
-
-
-if __name__ == "__main__":
-    sys.exit(main())
+objets = lambda texte: [json.loads(ligne) for ligne in texte.decode("utf-8").split("\n") if ligne]
+arguments = [a.replace("@CAS@", cas) for a in lire("args", b"").decode().split("\n")]
+arguments = arguments[:-1] if arguments and arguments[-1] == "" else arguments
+entree = lire("stdin", b"")
+fin = lancer(arguments, entree, lire("sortie", b"").strip())
+erreurs = [] if fin.returncode == int(lire("status")) else [f"status {fin.returncode}, expected {int(lire('status'))}"]
+if lire("stderr.lignes") is None:
+    erreurs += ecart("stderr", lire("stderr", b""), fin.stderr)
+else:  # these lines, in this order, among others
+    reste = iter(fin.stderr.decode().splitlines())
+    manque = [l for l in lire("stderr.lignes").decode().splitlines() if l not in reste]
+    erreurs += [f"stderr lacks: {manque}"] if manque else []
+if lire("stdout") is not None:
+    erreurs += ecart("stdout", lire("stdout"), fin.stdout)
+if lire("stdout.jsonl") is not None and objets(lire("stdout.jsonl")) != objets(fin.stdout):
+    erreurs.append(f"JSON objects differ:\n{objets(lire('stdout.jsonl'))}\n{objets(fin.stdout)}")
+if "--conllu" in arguments and entree and all(a.startswith("--") for a in arguments):
+    erreurs += verifier(entree.decode("utf-8", "replace"), fin.stdout.decode("utf-8", "replace"), reponses_tsv)
+if erreurs:
+    sys.exit(f"FAIL {os.path.basename(cas)}\n" + "\n".join(erreurs))

@@ -14,23 +14,14 @@ GENRES = {"masculin": "Masc", "féminin": "Fem"}
 NOMBRES = {"singulier": "Sing", "pluriel": "Plur"}
 
 
-def colonnes(ligne):
-    c = ligne.split("\t")
-    return c if len(c) == 10 else None
-
-
-def fixes(c):
-    return [x for i, x in enumerate(c) if i not in (2, 5, 9)]
+colonnes = lambda ligne: ligne.split("\t") if ligne.count("\t") == 9 else None
+fixes = lambda c: [x for i, x in enumerate(c) if i not in (2, 5, 9)]  # all but LEMMA, FEATS, MISC
 
 
 def verifier_colonnes(c, attendu):
-    e = []
-    if not ID.match(c[0]):
-        e.append(f"bad ID {c[0]!r}")
-    elif c[0].isdigit() and int(c[0]) != attendu:
-        e.append(f"ID {c[0]}, expected {attendu}")
-    if any(x == "" or x != x.strip() or re.search(r"\s\s", x) for x in c):
-        e.append("empty column or stray whitespace")
+    e = [f"bad ID {c[0]!r}"] if not ID.match(c[0]) else \
+        [f"ID {c[0]}, expected {attendu}"] if c[0].isdigit() and int(c[0]) != attendu else []
+    e += ["empty column or stray whitespace"] * any(x == "" or x != x.strip() or re.search(r"\s\s", x) for x in c)
     if c[5] != "_":
         traits = c[5].split("|")
         noms = [t.split("=")[0] for t in traits]
@@ -38,9 +29,7 @@ def verifier_colonnes(c, attendu):
             e.append(f"bad FEATS {c[5]}")
         if noms != sorted(noms, key=str.lower):
             e.append(f"FEATS not sorted: {c[5]}")
-    if c[9] != "_" and "" in c[9].split("|"):
-        e.append(f"empty MISC item: {c[9]}")
-    return e
+    return e + [f"empty MISC item: {c[9]}"] * (c[9] != "_" and "" in c[9].split("|"))
 
 
 def verifier(entree, sortie, reponses_tsv):
@@ -65,7 +54,7 @@ def verifier(entree, sortie, reponses_tsv):
     tsv = reponses_tsv(sorted({ca[1] for ca, _ in adjectifs.values()}))
     for n, (ca, cb) in adjectifs.items():
         if ca[1] not in tsv:  # refused in both modes: left as it was
-            erreurs += [f"line {n}: refused form changed"] if ca != cb else []
+            erreurs += [f"line {n}: refused form changed"] * (ca != cb)
             continue
         _, lemme, genre, nombre = tsv[ca[1]][:4]
         traits = dict(t.split("=", 1) for t in cb[5].split("|")) if cb[5] != "_" else {}

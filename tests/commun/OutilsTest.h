@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Helpers shared by the test suites: case files, a report recorder, a failing
-// allocator, temporary directories, whole analyses.
+// allocator, temporary directories, lexicon loading, whole analyses.
 #pragma once
 
 #include <algorithm>
@@ -37,26 +37,29 @@ inline std::vector<std::vector<std::string>> LireCas(const std::filesystem::path
     std::vector<std::vector<std::string>> lignes;
     std::istringstream flux(Lire(chemin));
     for (std::string ligne; std::getline(flux, ligne);) {
-        std::istringstream champs(ligne);
-        lignes.emplace_back();
-        for (std::string champ; std::getline(champs, champ, '\t');) {
-            lignes.back().push_back(champ);
-        }
-        if (ligne.empty() || ligne[0] == '#') {
-            lignes.pop_back();
-        } else if (ligne.back() == '\t') {
-            lignes.back().emplace_back();
+        if (!ligne.empty() && ligne[0] != '#') {
+            std::istringstream champs(ligne + "\t"); // a last empty field is kept
+            lignes.emplace_back();
+            for (std::string champ; std::getline(champs, champ, '\t');) {
+                lignes.back().push_back(champ);
+            }
         }
     }
     EXPECT_FALSE(lignes.empty()) << chemin;
     return lignes;
 }
 
-// Windows-1252 of a UTF-8 text (the test fails on an unrepresentable character).
+// Windows-1252 (the test fails on an unrepresentable character), then code page 850, of UTF-8.
 inline std::string En1252(const std::string& utf8) {
     const pages::Conversion1252 conversion = pages::Utf8VersCp1252(utf8);
     EXPECT_TRUE(conversion.utf8Valide && conversion.representable) << utf8;
     return conversion.texte;
+}
+inline std::string En850(const std::string& utf8) {
+    std::string octets = En1252(utf8);
+    std::transform(octets.begin(), octets.end(), octets.begin(),
+                   [](char c) { return pages::Cp1252VersCp850(c); });
+    return octets;
 }
 
 // One whole analysis of a UTF-8 word, results in UTF-8.
@@ -64,6 +67,10 @@ struct Resultat {
     std::string lemme;
     int genre, nombre;
     std::string explication;
+    std::string texte() const { // lemma|gender|number|explanation escaped
+        return lemme + "|" + std::to_string(genre) + "|" + std::to_string(nombre) + "|" +
+               Echapper(explication);
+    }
 };
 
 inline Resultat Analyser(const std::string& motUtf8) {
@@ -81,99 +88,78 @@ inline std::vector<std::string> Mots(Liste* liste) {
     return mots;
 }
 
+// Every lexicon list, named by its file's letter.
+inline std::vector<std::pair<std::string, Liste*>> Listes() {
+    return {{"A", ListeA},        {"B", ListeB},        {"C", ListeC.Formes}, {"C", ListeC.Lemmes},
+            {"D", ListeD},        {"E", ListeE.Formes}, {"E", ListeE.Lemmes}, {"F", ListeF},
+            {"G", ListeG.Formes}, {"G", ListeG.Lemmes}, {"H", ListeH}};
+}
+
 // Every lexicon is empty (null) before and after each test.
-class SansLexiques : public ::testing::Test {
-  protected:
+struct SansLexiques : ::testing::Test {
     void SetUp() override { LibererExceptions(); }
     void TearDown() override { LibererExceptions(); }
 };
 
-// Records every report while alive, as "message<TAB>module<TAB>routine" in
-// UTF-8, the message escaped.
-class EnregistreurRapports {
-  public:
+// Records every report while alive, one "message<TAB>module<TAB>routine" line
+// each in UTF-8, the message escaped.
+struct EnregistreurRapports {
     EnregistreurRapports()
-        : precedent_(InstallerPresentateur([this](const char* rapport, const char*) {
+        : precedent(InstallerPresentateur([this](const char* rapport, const char*) {
               const std::string r = pages::Cp850VersUtf8(rapport);
               const auto champ = [&r](const std::string& debut, const std::string& fin) {
                   const auto a = r.find(debut) + debut.size();
                   return r.substr(a, r.find(fin, a) - a);
               };
-              rapports_.push_back(Echapper(champ("* MESSAGE : ", "\n* MODULE : ")) + "\t" +
-                                  champ("* MODULE : ", "\n") + "\t" + champ("* FONCTION : ", "\n"));
+              texte += Echapper(champ("* MESSAGE : ", "\n* MODULE : ")) + "\t" +
+                       champ("* MODULE : ", "\n") + "\t" + champ("* FONCTION : ", "\n") + "\n";
               return 1;
           })) {}
-    ~EnregistreurRapports() { InstallerPresentateur(precedent_); }
-    const std::vector<std::string>& rapports() const { return rapports_; }
-    std::string texte() const {
-        std::string t;
-        for (const std::string& r : rapports_) {
-            t += r + "\n";
-        }
-        return t;
-    }
-    int compter(const std::string& message, const std::string& module, const std::string& f) const {
-        return static_cast<int>(std::count(rapports_.begin(), rapports_.end(),
-                                           Echapper(message) + "\t" + module + "\t" + f));
-    }
-
-  private:
-    std::vector<std::string> rapports_;
-    PresentateurErreur precedent_;
+    ~EnregistreurRapports() { InstallerPresentateur(precedent); }
+    std::string texte;
+    const PresentateurErreur precedent;
 };
 
-// The support library's heap while alive: grants `permises` requests, then fails.
-class AllocateurDefaillant {
-  public:
-    explicit AllocateurDefaillant(int permises) : precedent_(DefinirAllocateur(Allouer)) {
-        Reste() = permises;
+// The support library's heap while alive: grants `restantes` more requests, then fails.
+struct AllocateurDefaillant {
+    explicit AllocateurDefaillant(int permises)
+        : precedent(DefinirAllocateur(
+              [](std::size_t t) { return restantes-- > 0 ? std::malloc(t) : nullptr; })) {
+        restantes = permises;
     }
-    ~AllocateurDefaillant() { DefinirAllocateur(precedent_); }
-
-  private:
-    static int& Reste() {
-        static int reste = 0;
-        return reste;
-    }
-    static void* Allouer(std::size_t taille) {
-        return Reste()-- > 0 ? std::malloc(taille) : nullptr;
-    }
-    Allocateur precedent_;
+    ~AllocateurDefaillant() { DefinirAllocateur(precedent); }
+    static inline int restantes = 0;
+    const Allocateur precedent;
 };
 
 // A fresh temporary directory, removed with its content at the end.
-class DossierTemporaire {
-  public:
+struct DossierTemporaire {
     DossierTemporaire() {
         std::string modele = (std::filesystem::temp_directory_path() / "adjora-XXXXXX").string();
-        chemin_ = mkdtemp(modele.data());
+        chemin = mkdtemp(modele.data());
     }
-    ~DossierTemporaire() { std::filesystem::remove_all(chemin_); }
-    const std::filesystem::path& chemin() const { return chemin_; }
-    std::string ecrireOctets(const std::string& nom, const std::string& octets) const {
-        std::ofstream(chemin_ / nom, std::ios::binary) << octets;
-        return (chemin_ / nom).string();
+    ~DossierTemporaire() { std::filesystem::remove_all(chemin); }
+    std::string ecrire(const std::string& nom, const std::string& octets) const {
+        std::ofstream(chemin / nom, std::ios::binary) << octets;
+        return (chemin / nom).string();
     }
-    std::string ecrire850(const std::string& nom, const std::string& texteUtf8) const {
-        std::string octets = En1252(texteUtf8);
-        std::transform(octets.begin(), octets.end(), octets.begin(),
-                       [](char c) { return pages::Cp1252VersCp850(c); });
-        return ecrireOctets(nom, octets);
-    }
-    std::string lire(const std::string& nom) const { return Lire(chemin_ / nom); }
-
-  private:
-    std::filesystem::path chemin_;
+    std::filesystem::path chemin;
 };
 
 // Runs in another current directory while alive.
-class DansDossier {
-  public:
-    explicit DansDossier(const std::filesystem::path& d) : avant_(std::filesystem::current_path()) {
+struct DansDossier {
+    explicit DansDossier(const std::filesystem::path& d) : avant(std::filesystem::current_path()) {
         std::filesystem::current_path(d);
     }
-    ~DansDossier() { std::filesystem::current_path(avant_); }
-
-  private:
-    std::filesystem::path avant_;
+    ~DansDossier() { std::filesystem::current_path(avant); }
+    const std::filesystem::path avant;
 };
+
+// Loads the lexicons of a folder in place of any others; returns the reports shown.
+inline std::string ChargerLexiques(const std::filesystem::path& dossier) {
+    LibererExceptions();
+    EnregistreurRapports rapports;
+    DansDossier dans(dossier);
+    ChargerExceptions();
+    return rapports.texte;
+}

@@ -15,8 +15,6 @@
 
 namespace {
 
-const std::string kCas = ADJORA_CAS_CONSOLE;
-
 class ConsoleScriptee final : public terminal::Console {
   public:
     ConsoleScriptee() : precedente_(terminal::InstallerConsole(this)) {}
@@ -39,7 +37,7 @@ class ConsoleScriptee final : public terminal::Console {
 };
 
 TEST(Invites, CasDuFichier) {
-    for (const auto& cas : LireCas(kCas + "/invites.tsv")) {
+    for (const auto& cas : LireCas(ADJORA_CAS "/invites.tsv")) {
         ConsoleScriptee console;
         std::istringstream codes(cas.at(2));
         for (int c; codes >> c;) {
@@ -101,7 +99,7 @@ class Terminal : public ::testing::Test {
 };
 
 TEST_F(Terminal, SequencesEnCodesDeTouchesSansEcho) {
-    for (const auto& cas : LireCas(kCas + "/sequences.tsv")) {
+    for (const auto& cas : LireCas(ADJORA_CAS "/sequences.tsv")) {
         std::string octets;
         for (std::size_t i = 0; i < cas[0].size(); ++i) {
             const char c = cas[0][i] == '\\' ? cas[0][++i] : '\0';
@@ -140,7 +138,7 @@ TEST_F(Terminal, SortieEnUtf8CouleurEtRaccrochage) {
 
 TEST(CreerFichier, DemandeAvantDEcraserEtTermineSurNon) {
     DossierTemporaire dossier;
-    const std::string nom = dossier.ecrireOctets("existant.txt", "ancien");
+    const std::string nom = dossier.ecrire("existant.txt", "ancien");
     EXPECT_EXIT(
         {
             ConsoleScriptee console;
@@ -148,14 +146,14 @@ TEST(CreerFichier, DemandeAvantDEcraserEtTermineSurNon) {
             fCreer(nom.c_str(), "w");
         },
         ::testing::ExitedWithCode(1), "");
-    EXPECT_EQ(dossier.lire("existant.txt"), "ancien");
+    EXPECT_EQ(Lire(nom), "ancien");
     ConsoleScriptee console;
     console.touches = {'o'};
     testing::internal::CaptureStdout();
     fFermer(fCreer(nom.c_str(), "w"));
     EXPECT_EQ(pages::Cp850VersUtf8(testing::internal::GetCapturedStdout() + console.sortie),
               "Le fichier '" + nom + "' existe déja et va être écraser.\nContinuer ? (O/N)\n\r");
-    EXPECT_EQ(dossier.lire("existant.txt"), "");
+    EXPECT_EQ(Lire(nom), "");
 }
 
 } // namespace

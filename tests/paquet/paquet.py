@@ -10,32 +10,20 @@ pages must validate.
 
 usage: paquet.py reuse|deb|destdir BUILD_DIR SOURCE_DIR WITH_UI(0|1)
 """
-import glob
-import gzip
-import os
-import shutil
-import subprocess
-import sys
-import tempfile
-
-SAUT = 77
-
-
-class Echec(Exception):
-    pass
+import glob, gzip, os, shutil, subprocess, sys, tempfile
 
 
 def outil(nom):
     if shutil.which(nom) is None:
         print(f"SKIP: {nom} is not installed (tools/installer-dependances.sh installs it)")
-        sys.exit(SAUT)
+        sys.exit(77)
     return nom
 
 
 def executer(commande, **options):
     fin = subprocess.run(commande, capture_output=True, text=True, errors="replace", timeout=900, **options)
     if fin.returncode != 0:
-        raise Echec(f"{' '.join(commande)} -> {fin.returncode}\n{fin.stdout[-4000:]}\n{fin.stderr[-4000:]}")
+        raise AssertionError(f"{' '.join(commande)} -> {fin.returncode}\n{fin.stdout[-4000:]}\n{fin.stderr[-4000:]}")
     return fin.stdout, fin.stderr
 
 
@@ -44,40 +32,34 @@ def verifier_arbre(racine, prefixe, avec_ui):
     attendus = ["bin/adjora-cli", "share/man/man1/adjora-cli.1.gz", "share/adjora/Adjora.hlp",
                 "share/doc/adjora/copyright", "share/doc/adjora/changelog.gz"]
     attendus += [f"share/adjora/except_{l}.lex" for l in "ABCDEFGH"]
-    if avec_ui:
-        attendus += ["bin/adjora", "share/man/man1/adjora.1.gz", "share/applications/adjora.desktop",
-                     "share/metainfo/org.adjora.Adjora.metainfo.xml",
-                     "share/icons/hicolor/32x32/apps/adjora.png"]
+    attendus += ["bin/adjora", "share/man/man1/adjora.1.gz", "share/applications/adjora.desktop",
+                 "share/metainfo/org.adjora.Adjora.metainfo.xml",
+                 "share/icons/hicolor/32x32/apps/adjora.png"] if avec_ui else []
     manquants = [f for f in attendus if not os.path.isfile(os.path.join(racine, f))]
-    if manquants:
-        raise Echec(f"not installed: {manquants}")
+    assert not manquants, f"not installed: {manquants}"
 
     marque, lexique = "zorglubesques", os.path.join(racine, "share/adjora/except_H.lex")
-    with open(lexique, "rb") as f:
-        invariable = f.read().split()[0].decode("cp850")
+    invariable = open(lexique, "rb").read().split()[0].decode("cp850")
     with open(lexique, "ab") as f:
         f.write(f"\n{marque}\n".encode())
     with tempfile.TemporaryDirectory() as ailleurs:
         sortie, erreurs = executer([os.path.join(racine, "bin/adjora-cli"), invariable, marque], cwd=ailleurs)
     lignes = [l.split("\t") for l in sortie.splitlines()]
-    if erreurs or len(lignes) != 2 or lignes[1] != [marque, marque] + lignes[0][2:]:
-        raise Echec(f"the installed lexicons were not used:\n{sortie}{erreurs}")
+    assert not erreurs and len(lignes) == 2 and lignes[1] == [marque, marque] + lignes[0][2:], \
+        f"the installed lexicons were not used:\n{sortie}{erreurs}"
 
     for page in glob.glob(os.path.join(racine, "share/man/man1/*.1.gz")):
-        with gzip.open(page, "rb") as f:
-            texte = f.read()
-        if f"{prefixe}/share/adjora".encode() not in texte:
-            raise Echec(f"{page} does not name the data directory")
+        texte = gzip.open(page, "rb").read()
+        assert f"{prefixe}/share/adjora".encode() in texte, f"{page} does not name the data directory"
         if shutil.which("groff"):
             rendu = subprocess.run(["sh", "-c", "preconv | groff -man -ww -z"], input=texte, capture_output=True)
-            if rendu.returncode != 0 or rendu.stderr:
-                raise Echec(f"groff on {page}:\n{rendu.stderr.decode(errors='replace')}")
+            assert rendu.returncode == 0 and not rendu.stderr, \
+                f"groff on {page}:\n{rendu.stderr.decode(errors='replace')}"
     if avec_ui:
         entree = os.path.join(racine, "share/applications/adjora.desktop")
         executer([outil("desktop-file-validate"), entree])
-        with open(entree, encoding="utf-8") as f:
-            if f"Path={prefixe}/share/adjora\n" not in f.read():
-                raise Echec("the desktop entry does not start adjora in the data directory")
+        assert f"Path={prefixe}/share/adjora\n" in open(entree, encoding="utf-8").read(), \
+            "the desktop entry does not start adjora in the data directory"
         executer([outil("appstreamcli"), "validate", "--no-net",
                   os.path.join(racine, "share/metainfo/org.adjora.Adjora.metainfo.xml")])
 
@@ -87,12 +69,10 @@ def verifier_deb(construction, travail, avec_ui):
     executer([outil("cpack"), "-G", "DEB", "--config", os.path.join(construction, "CPackConfig.cmake"),
               "-B", travail], cwd=construction)
     paquets = glob.glob(os.path.join(travail, "*.deb"))
-    if len(paquets) != 1:
-        raise Echec(f"expected one .deb, found {paquets}")
+    assert len(paquets) == 1, f"expected one .deb, found {paquets}"
     rapport, _ = executer([outil("lintian"), "--allow-root", "--fail-on", "error,warning", paquets[0]])
     executer(["dpkg", "-x", paquets[0], os.path.join(travail, "racine")])
-    racine = os.path.join(travail, "racine/usr")
-    verifier_arbre(racine, "/usr", avec_ui)
+    verifier_arbre(os.path.join(travail, "racine/usr"), "/usr", avec_ui)
     print(f"ok deb: {os.path.basename(paquets[0])}; lintian:\n{rapport}")
 
 
@@ -104,21 +84,14 @@ def verifier_destdir(construction, travail, avec_ui):
     print(f"ok destdir: {prefixe} under DESTDIR")
 
 
-def main():
-    if len(sys.argv) != 5 or sys.argv[1] not in ("reuse", "deb", "destdir"):
-        sys.exit(__doc__)
-    mode, construction, source, avec_ui = sys.argv[1:]
-    try:
-        if mode == "reuse":
-            print(executer([outil("reuse"), "--root", source, "lint"], cwd=source)[0])
-            return 0
+if len(sys.argv) != 5 or sys.argv[1] not in ("reuse", "deb", "destdir"):
+    sys.exit(__doc__)
+mode, construction, source, avec_ui = sys.argv[1:]
+try:
+    if mode == "reuse":
+        print(executer([outil("reuse"), "--root", source, "lint"], cwd=source)[0])
+    else:
         with tempfile.TemporaryDirectory(prefix=f"adjora-{mode}-") as travail:
             (verifier_deb if mode == "deb" else verifier_destdir)(construction, travail, avec_ui == "1")
-    except Echec as e:
-        print(f"FAIL {mode}: {e}")
-        return 1
-    return 0
-
-
-if __name__ == "__main__":
-    sys.exit(main())
+except AssertionError as e:
+    sys.exit(f"FAIL {mode}: {e}")

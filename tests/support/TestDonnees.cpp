@@ -9,8 +9,6 @@
 
 namespace {
 
-const std::string kCas = ADJORA_CAS_SUPPORT;
-
 // "41 C3 A9" -> bytes.
 std::string Hex(const std::string& texte) {
     std::string octets;
@@ -34,7 +32,7 @@ TEST(Caracteres, CasDuFichier) {
         F(EnMajuscule), F(EnMinuscule), F(MajusculeAscii), F(MinusculeAscii),
         F(MajusculeAccentuee), F(MinusculeAccentuee)};
     // clang-format on
-    for (const auto& cas : LireCas(kCas + "/classes.tsv")) {
+    for (const auto& cas : LireCas(ADJORA_CAS "/classes.tsv")) {
         std::istringstream flux(cas.at(1));
         bool vrai[256] = {};
         for (std::string s; flux >> s;) { // a byte, a range a-b, or a conversion a>b
@@ -55,7 +53,7 @@ TEST(Caracteres, CasDuFichier) {
 #undef F
 
 TEST(PagesDeCode, CasDuFichier) {
-    for (const auto& cas : LireCas(kCas + "/pages.tsv")) {
+    for (const auto& cas : LireCas(ADJORA_CAS "/pages.tsv")) {
         const std::string entree = Hex(cas.at(1)), &conversion = cas[0];
         std::string sortie;
         if (conversion == "Utf8") {
@@ -114,20 +112,14 @@ std::string Appeler(const std::string& routine, std::vector<std::string> a) {
 }
 
 TEST(Chaines, CasDuFichier) {
-    const auto en850 = [](const std::string& utf8) {
-        std::string octets = En1252(utf8);
-        std::transform(octets.begin(), octets.end(), octets.begin(),
-                       [](char c) { return pages::Cp1252VersCp850(c); });
-        return octets;
-    };
-    for (auto cas : LireCas(kCas + "/chaines.tsv")) {
+    for (auto cas : LireCas(ADJORA_CAS "/chaines.tsv")) {
         ASSERT_EQ(cas.size(), 7u) << cas[0];
         std::replace(cas[6].begin(), cas[6].end(), '|', '\t');
         EnregistreurRapports rapports;
-        EXPECT_EQ(Appeler(cas[0], {en850(cas[1]), en850(cas[2]), en850(cas[3]), en850(cas[4])}),
-                  en850(cas[5]))
+        EXPECT_EQ(Appeler(cas[0], {En850(cas[1]), En850(cas[2]), En850(cas[3]), En850(cas[4])}),
+                  En850(cas[5]))
             << cas[0] << " " << cas[1] << " " << cas[2];
-        EXPECT_EQ(rapports.texte(), cas[6].empty() ? "" : cas[6] + "\n") << cas[0] << " " << cas[2];
+        EXPECT_EQ(rapports.texte, cas[6].empty() ? "" : cas[6] + "\n") << cas[0] << " " << cas[2];
     }
 }
 

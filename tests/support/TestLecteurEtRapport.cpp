@@ -10,7 +10,7 @@
 
 namespace {
 
-const std::filesystem::path kLecteur = ADJORA_CAS_SUPPORT "/lecteur";
+const std::filesystem::path kLecteur = ADJORA_CAS "/lecteur";
 
 // Each NOM.txt is read to its end with the buffer size that starts NOM.mots;
 // the rest of NOM.mots is one line per call (code, buffer, length), then the reports.
@@ -35,7 +35,7 @@ TEST(Lecteur, CasDesFichiers) {
                   std::to_string(longueur) + "\n";
         }
         fFermer(fichier);
-        EXPECT_EQ(lu + rapports.texte(), attendu) << f.path();
+        EXPECT_EQ(lu + rapports.texte, attendu) << f.path();
         EXPECT_EQ(mot[taille], '\0') << f.path();
     }
 }
@@ -47,7 +47,8 @@ TEST(Lecteur, FichierAbsentOuDossierEtRecherche) {
     EXPECT_EQ(fOuvrir(kLecteur.c_str(), "r"), nullptr);
     EXPECT_EQ(testing::internal::GetCapturedStdout().substr(0, 44),
               "Impossible d'ouvrir le fichier absent.lex.\nI");
-    EXPECT_EQ(rapports.compter("Opération impossible", "GESTION DES FICHIERS", "fOuvrir"), 2);
+    const std::string impossible = "Opération impossible\tGESTION DES FICHIERS\tfOuvrir\n";
+    EXPECT_EQ(rapports.texte, impossible + impossible);
     std::FILE* f = fOuvrir((kLecteur / "sans-fin-de-ligne.txt").c_str(), "r");
     EXPECT_TRUE(fChercherMot(f, "belle") && fChercherMot(f, "beau") && !fChercherMot(f, "bel"));
     EXPECT_TRUE(fFinFichier(f));

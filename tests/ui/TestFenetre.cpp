@@ -18,8 +18,7 @@ namespace {
 
 // A temporary current folder: lexicons C (a lemma in capitals) and H, others empty, none
 // for the letters in `absents`; a help file when `aide`. Lexicons loaded meanwhile go with it.
-class Dossier {
-  public:
+struct Dossier {
     explicit Dossier(const QString& absents, bool aide = false) : precedent_(QDir::currentPath()) {
         QDir::setCurrent(dossier_.path());
         for (const QChar l : QStringLiteral("ABCDEFGH")) {
@@ -40,11 +39,24 @@ class Dossier {
         QFile fichier(nom);
         QVERIFY(fichier.open(QIODevice::WriteOnly) && fichier.write(octets) == octets.size());
     }
-
-  private:
     QString precedent_;
     QTemporaryDir dossier_;
 };
+
+// The rows of a tab-separated case file of this folder, without # comments.
+QList<QStringList> Cas(const QString& nom) {
+    QFile fichier(ADJORA_CAS "/" + nom);
+    if (!fichier.open(QIODevice::ReadOnly)) {
+        qFatal("cannot read %s", qPrintable(nom));
+    }
+    QList<QStringList> lignes;
+    for (const QString& l : QString::fromUtf8(fichier.readAll()).split('\n', Qt::SkipEmptyParts)) {
+        if (!l.startsWith('#')) {
+            lignes << l.split('\t');
+        }
+    }
+    return lignes;
+}
 
 QString Accessible(QObject* objet, QAccessible::Text quoi) {
     return QAccessible::queryAccessibleInterface(objet)->text(quoi);
@@ -86,31 +98,15 @@ class TestFenetre : public QObject {
         messages_.clear();
     }
 
-    // Text pasted, then typed, then a key: what the field and the results show.
+    // saisies.tsv: text pasted, then typed, then a key; what the field and the results show.
     void saisie_data() {
         QTest::addColumn<QString>("tape");
         QTest::addColumn<QKeySequence>("touche");
         QTest::addColumn<QString>("champ");
         QTest::addColumn<QString>("resultat");
-        const auto ligne = [](const char* tape, QKeySequence touche, const char* champ,
-                              const char* resultat) {
-            QTest::newRow(qPrintable(tape + (" " + touche.toString())))
-                << tape << touche << champ << resultat;
-        };
-        const QKeySequence entree(Qt::Key_Return);
-        ligne("BlANCHES", entree, "blanches", "blanc, Féminin, Pluriel");
-        ligne("ROUGE", entree, "rouge", "rouge, Indéterminé, Singulier");
-        ligne("Heureux", entree, "heureux", "heureux, Masculin, Indéterminé");
-        ligne("MARRON", entree, "marron", "marron, Invariable, Invariable");
-        ligne("aΩb中ő", entree, "ab", "ab, Masculin, Singulier");
-        ligne("ΩBla😀nches", entree, "blanches", "blanc, Féminin, Pluriel");
-        ligne("Ωμέγα", entree, "", ", -, -");
-        for (const QKeyCombination t :
-             {Qt::ShiftModifier | Qt::Key_Return, Qt::ControlModifier | Qt::Key_Return,
-              Qt::KeypadModifier | Qt::Key_Enter, QKeyCombination(Qt::Key_Left),
-              QKeyCombination(Qt::Key_Escape), QKeyCombination(Qt::Key_Space)}) {
-            const bool analyse = t.key() == Qt::Key_Return || t.key() == Qt::Key_Enter;
-            ligne("blanches", t, "blanches", analyse ? "blanc, Féminin, Pluriel" : ", -, -");
+        for (const QStringList& c : Cas("saisies.tsv")) {
+            QTest::newRow(qPrintable(c[0] + " " + c[1]))
+                << c[0] << QKeySequence(c[1]) << c[2] << c[3];
         }
     }
     void saisie() {
@@ -149,17 +145,13 @@ class TestFenetre : public QObject {
     }
 
     // The print and help actions, by button or key from anywhere in the window.
-    void actions_data() {
-        QTest::addColumn<QString>("depuis");      // a tool bar button is clicked, another control
-        QTest::addColumn<QKeySequence>("touche"); // gets the key
+    void actions_data() { // actions.tsv
+        QTest::addColumn<QString>("depuis");
+        QTest::addColumn<QKeySequence>("touche");
         QTest::addColumn<QString>("effet");
-        const QString rien = "Aucune imprimante par défaut n'est sélectionnée.";
-        QTest::newRow("Imprimer") << "SpeedImprimer" << QKeySequence() << rien;
-        QTest::newRow("Ctrl+P adjectif") << "Entree" << QKeySequence("Ctrl+P") << rien;
-        QTest::newRow("Ctrl+P explication") << "Explication" << QKeySequence("Ctrl+P") << rien;
-        QTest::newRow("Aide") << "SpeedExplications" << QKeySequence() << "aide";
-        QTest::newRow("F1 adjectif") << "Entree" << QKeySequence("F1") << "aide";
-        QTest::newRow("F1 genre") << "Genre0" << QKeySequence("F1") << "aide";
+        for (const QStringList& c : Cas("actions.tsv")) {
+            QTest::newRow(qPrintable(c[0] + " " + c[1])) << c[0] << QKeySequence(c[1]) << c[2];
+        }
     }
     void actions() {
         QFETCH(QString, depuis);
@@ -203,17 +195,10 @@ class TestFenetre : public QObject {
         QVERIFY(modale && ouverte && !AboutBox->isVisible());
     }
 
-    // Control, then its accessible name and description (the hint, if any).
-    void nomsAccessibles_data() {
+    void nomsAccessibles_data() { // noms.tsv: control, accessible name, description
         QTest::addColumn<QString>("attendu");
-        for (const char* ligne :
-             {"Entree|Adjectif|Donnez votre adjectif à lemmatiser", "Lemme|Lemme|Lemme",
-              "Explication|Explication de la lemmatisation|", "Genre|Genre|Genre",
-              "Nombre|Nombre|Nombre", "SpeedImprimer|Imprimer|Imprimer (Ctrl+P)",
-              "SpeedExplications|Aide|Aide (F1)", "SpeedApropos|À propos|A propos...",
-              "Memo1|Présentation du programme|", "AboutButtonOk|OK|"}) {
-            const QString texte = QString::fromUtf8(ligne);
-            QTest::newRow(qPrintable(texte.section('|', 0, 0))) << texte.section('|', 1);
+        for (const QStringList& c : Cas("noms.tsv")) {
+            QTest::newRow(qPrintable(c[0])) << c[1] + "|" + c.value(2);
         }
     }
     void nomsAccessibles() {
