@@ -24,8 +24,8 @@ using PresentateurErreur = std::function<int(const char* rapport, const char* ti
 const char* TitreRapport();
 
 // Composes the nine-line report; never writes past `tampon`. Returns the length.
-std::size_t ComposerRapport(char (&tampon)[TAILLE_RAPPORT], const char* message,
-                            const char* module, const char* fonction);
+std::size_t ComposerRapport(char (&tampon)[TAILLE_RAPPORT], const char* message, const char* module,
+                            const char* fonction);
 
 int MessageErreur(const char* message, const char* module, const char* fonction);
 void MessageAvertissement(const char* message);
