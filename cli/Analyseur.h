@@ -1,13 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Équipe Adjora
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The engine's answers for adjora-cli, kept per word: a corpus repeats its
-// adjectives, and the same word always gets the same answer.
+// The engine's answers for adjora-cli, converted to UTF-8.
 #pragma once
 
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 
 #include "Lemmatiseur.h"
 
@@ -29,11 +27,10 @@ class Analyseur {
 
     // The answer for a lower-case Windows-1252 word (only its first
     // LONGUEUR_ANALYSEE characters count, as in the engine).
-    const Reponse& Analyser(const std::string& mot1252);
+    Reponse Analyser(const std::string& mot1252) const;
 
   private:
     bool avecExplication_;
-    std::unordered_map<std::string, Reponse> reponses_;
 };
 
 } // namespace cli

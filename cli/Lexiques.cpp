@@ -42,49 +42,25 @@ class SortieVersErreurs {
 
 } // namespace
 
-bool ContientLexiques(const std::string& dossier) {
-    return dossiers::ContientLexiques(dossier);
-}
-
-std::string ChoisirDossierLexiques(const std::optional<std::string>& option,
-                                   const std::string& dossierSources,
-                                   const std::string& dossierInstalle,
-                                   const std::function<bool(const std::string&)>& contient) {
-    if (option) {
-        return *option;
-    }
-    if (contient(dossierSources)) {
-        return dossierSources;
-    }
-    return dossierInstalle;
-}
-
 bool ChargerLexiques(const std::string& dossier, std::string& erreur) {
     std::error_code code;
     if (!fs::is_directory(dossier, code)) {
         erreur = "dossier des lexiques introuvable : " + dossier;
         return false;
     }
-    if (!ContientLexiques(dossier)) {
+    if (!dossiers::ContientLexiques(dossier)) {
         erreur =
             "le dossier " + dossier + " ne contient aucun lexique (except_A.lex à except_H.lex)";
         return false;
     }
-    const fs::path precedent = fs::current_path(code);
-    if (code) {
-        erreur = "dossier courant inaccessible";
-        return false;
-    }
-    fs::current_path(dossier, code);
-    if (code) {
+    const bool charge = dossiers::ExecuterDans(dossier, [] {
+        SortieVersErreurs redirection;
+        ChargerExceptions();
+    });
+    if (!charge) {
         erreur = "dossier des lexiques inaccessible : " + dossier;
         return false;
     }
-    {
-        SortieVersErreurs redirection;
-        ChargerExceptions();
-    }
-    fs::current_path(precedent, code);
     return true;
 }
 

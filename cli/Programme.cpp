@@ -170,11 +170,14 @@ int Executer(const Options& options, std::istream& entree, std::ostream& sortie,
     if (options.aide || options.version) {
         return Ecrire(sortie, erreurs, options.aide ? TexteAide() : TexteVersion());
     }
-    // An installed copy prefers the data installed beside it to the source tree's.
-    const std::optional<std::string> choisi =
-        options.lexiques ? options.lexiques : dossiers::DossierDonneesPresDuProgramme();
+    // --lexiques; else the data installed beside this copy; else the source
+    // tree's data/ (a run from the build tree); else the installed folder.
     const std::string dossier =
-        ChoisirDossierLexiques(choisi, ADJORA_DONNEES_BUILD, ADJORA_DONNEES_INSTALL);
+        options.lexiques
+            ? *options.lexiques
+            : dossiers::PremierDossier(
+                  {dossiers::DossierDonneesPresDuProgramme().value_or(""), ADJORA_DONNEES_BUILD})
+                  .value_or(ADJORA_DONNEES_INSTALL);
     std::string raison;
     if (!ChargerLexiques(dossier, raison)) {
         erreurs << PROGRAMME << raison << '\n';

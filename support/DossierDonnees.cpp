@@ -49,4 +49,19 @@ std::optional<std::string> PremierDossier(const std::vector<std::string>& candid
     return std::nullopt;
 }
 
+bool ExecuterDans(const std::string& dossier, const std::function<void()>& action) {
+    std::error_code erreur;
+    const fs::path precedent = fs::current_path(erreur);
+    if (erreur) {
+        return false;
+    }
+    fs::current_path(dossier, erreur);
+    if (erreur) {
+        return false;
+    }
+    action();
+    fs::current_path(precedent, erreur);
+    return true;
+}
+
 } // namespace dossiers

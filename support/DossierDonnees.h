@@ -32,4 +32,8 @@ std::optional<std::string>
 PremierDossier(const std::vector<std::string>& candidats,
                const std::function<bool(const std::string&)>& contient = ContientLexiques);
 
+// Runs `action` with `dossier` as the current directory, then returns to the
+// previous one. False, and nothing run, when `dossier` cannot be entered.
+bool ExecuterDans(const std::string& dossier, const std::function<void()>& action);
+
 } // namespace dossiers

@@ -69,13 +69,10 @@ bool ContientAide(const std::string& dossier) {
 // Loads the eight lexicons from the first folder that holds any; when none
 // does, from the current folder, whose missing files are reported.
 void ChargerDepuisDossierDonnees(const std::vector<std::string>& candidats) {
+    // ChargerExceptions reads the files by bare name, from the current folder.
     const auto dossier = dossiers::PremierDossier(candidats);
-    const QString precedent = QDir::currentPath();
-    const bool ailleurs =
-        dossier && *dossier != "." && QDir::setCurrent(QString::fromStdString(*dossier));
-    ChargerExceptions(); // by bare names, from the current folder
-    if (ailleurs) {
-        QDir::setCurrent(precedent);
+    if (!dossier || !dossiers::ExecuterDans(*dossier, ChargerExceptions)) {
+        ChargerExceptions();
     }
 }
 
