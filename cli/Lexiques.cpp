@@ -9,6 +9,7 @@
 
 #include "DossierDonnees.h"
 #include "Lemmatiseur.h"
+#include "Paradigmes.h"
 
 namespace cli {
 
@@ -42,7 +43,7 @@ class SortieVersErreurs {
 
 } // namespace
 
-bool ChargerLexiques(const std::string& dossier, std::string& erreur) {
+bool ChargerLexiques(const std::string& dossier, std::string& erreur, bool paradigmes) {
     std::error_code code;
     if (!fs::is_directory(dossier, code)) {
         erreur = "dossier des lexiques introuvable : " + dossier;
@@ -53,9 +54,12 @@ bool ChargerLexiques(const std::string& dossier, std::string& erreur) {
             "le dossier " + dossier + " ne contient aucun lexique (except_A.lex à except_H.lex)";
         return false;
     }
-    const bool charge = dossiers::ExecuterDans(dossier, [] {
+    const bool charge = dossiers::ExecuterDans(dossier, [paradigmes] {
         SortieVersErreurs redirection;
         ChargerExceptions();
+        if (paradigmes) {
+            ChargerParadigmes();
+        }
     });
     if (!charge) {
         erreur = "dossier des lexiques inaccessible : " + dossier;

@@ -8,11 +8,11 @@
 
 namespace cli {
 
-// Loads the eight lexicons by bare name from `dossier`, then returns to the
-// previous current directory. The reader's "cannot open" lines are sent to
-// standard error so that standard output carries results only. Returns false,
-// with a French reason, when the directory cannot be entered or holds none of
-// the eight files (nothing loaded).
-bool ChargerLexiques(const std::string& dossier, std::string& erreur);
+// Loads the eight lexicons by bare name from `dossier`, and the paradigm
+// lexicon too when `paradigmes`, then returns to the previous current directory. The reader's
+// "cannot open" lines are sent to standard error so that standard output carries results only.
+// Returns false, with a French reason, when the directory cannot be entered or holds none of the
+// eight files (nothing loaded).
+bool ChargerLexiques(const std::string& dossier, std::string& erreur, bool paradigmes = false);
 
 } // namespace cli

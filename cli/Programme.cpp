@@ -13,9 +13,11 @@
 #include "Analyseur.h"
 #include "Conllu.h"
 #include "DossierDonnees.h"
+#include "Formes.h"
 #include "Lemmatiseur.h"
 #include "Lexiques.h"
 #include "Mots.h"
+#include "Paradigmes.h"
 #include "Sortie.h"
 
 namespace cli {
@@ -89,6 +91,10 @@ class Execution {
         }
         if (!prepare.remarque.empty()) {
             Signaler(lieu, prepare.remarque, false);
+        }
+        if (options_.formes) {
+            sortie_ << FormaterFormes(mot, prepare.mot1252, options_.format, options_.explication);
+            return;
         }
         const Reponse& reponse = analyseur_.Analyser(prepare.mot1252);
         sortie_ << (options_.format == Format::Jsonl
@@ -179,12 +185,13 @@ int Executer(const Options& options, std::istream& entree, std::ostream& sortie,
                   {dossiers::DossierDonneesPresDuProgramme().value_or(""), ADJORA_DONNEES_BUILD})
                   .value_or(ADJORA_DONNEES_INSTALL);
     std::string raison;
-    if (!ChargerLexiques(dossier, raison)) {
+    if (!ChargerLexiques(dossier, raison, options.formes)) {
         erreurs << PROGRAMME << raison << '\n';
         return SORTIE_USAGE;
     }
     const int statut = Execution(options, entree, sortie, erreurs).Lancer();
     LibererExceptions();
+    LibererParadigmes();
     return statut;
 }
 
