@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "Lemmatiseur.h"
 
@@ -19,6 +20,7 @@ namespace Ui {
 class TMainForm;
 }
 class FenetreAide;
+class TFormesBox;
 class QButtonGroup;
 class QFrame;
 class QGroupBox;
@@ -83,6 +85,10 @@ class TMainForm : public QWidget {
     int ItemGenre() const;
     int ItemNombre() const;
 
+    // Opens the "Toutes les formes" dialog on the last analysed word.
+    void ToutesLesFormes();
+    TFormesBox* Formes() const { return formes_; }
+
     // The help window, once opened.
     FenetreAide* Aide() const { return aide_; }
     const QString& FichierAide() const { return fichierAide_; }
@@ -101,6 +107,8 @@ class TMainForm : public QWidget {
     QButtonGroup* groupeGenre_ = nullptr;
     QButtonGroup* groupeNombre_ = nullptr;
     FenetreAide* aide_ = nullptr;
+    TFormesBox* formes_ = nullptr;
+    std::string dernierMot_; // Windows-1252, as last analysed
     std::unique_ptr<QPrinter> imprimante_;
     QString fichierAide_;
 };
