@@ -68,7 +68,8 @@ def tenus_a_part(lemmes, plis, cellules, types, cli):
 
 
 def aller_retour(lemmes, cli):
-    """Round trip of every form of the shipped data; disagreements by cause."""
+    """Round trip of every form of the shipped data: the number of (form,
+    cell) pairs, the disagreements by cause, and the lemmas that have none."""
     resultats = gp.formes_cli(lemmes, DONNEES, cli)
     formes = collections.defaultdict(set)  # form -> {(lemma, cell)}
     for lemme in lemmes:
@@ -79,23 +80,30 @@ def aller_retour(lemmes, cli):
     analyses = ref.analyser(mots, DONNEES, cli)
     retours = gp.formes_cli(mots, DONNEES, cli)
     causes = collections.defaultdict(list)
-    n = 0
+    n, desaccords = 0, set()
     for f in mots:
         for lemme, c in sorted(formes[f]):
             n += 1
             r = analyses[f]
-            if r.lemme != lemme and not any(l == r.lemme for l, _ in formes[f]):
-                causes[("analyse : autre lemme", cause_lemme(f, lemme, r))].append(f"{f}→{r.lemme} ({lemme})")
-            elif r.lemme == lemme and r.genre in "mf" and r.genre != GENRE_CASE[c]:
+            avant = sum(map(len, causes.values()))
+            if r.lemme != lemme and any(l == r.lemme for l, _ in formes[f]):
+                causes[("analyse : homographe", "")].append(f"{f}→{r.lemme} ({lemme})")
+            elif r.lemme != lemme:
+                causes[("analyse : autre lemme", cause_lemme(r))].append(f"{f}→{r.lemme} ({lemme})")
+            elif r.genre in "mf" and r.genre != GENRE_CASE[c]:
                 causes[("analyse : genre contraire", c)].append(f"{f} ({lemme} {c}) : {r.genre}")
-            elif r.lemme == lemme and r.nombre in "sp" and r.nombre != NOMBRE_CASE[c]:
+            elif r.nombre in "sp" and r.nombre != NOMBRE_CASE[c]:
                 causes[("analyse : nombre contraire", c)].append(f"{f} ({lemme} {c}) : {r.nombre}")
-            if retours[f][0] != lemme and not any(l == retours[f][0] for l, _ in formes[f]):
-                causes[("--formes : autre lemme", "")].append(f"{f}→{retours[f][0]} ({lemme})")
-    return n, causes
+            if retours[f][0] != lemme:
+                homographe = any(l == retours[f][0] for l, _ in formes[f])
+                causes[("--formes : " + ("homographe" if homographe else "autre lemme"), "")].append(
+                    f"{f}→{retours[f][0]} ({lemme})")
+            if sum(map(len, causes.values())) > avant:
+                desaccords.add(lemme)
+    return n, causes, [l for l in lemmes if resultats[l][0] == l and l not in desaccords]
 
 
-def cause_lemme(forme, lemme, r):
+def cause_lemme(r):
     """A short name for why the analysis missed the lemma."""
     if "'e' final" in r.explication and "géminée" in r.explication:
         return "consonne doublée ôtée"
@@ -116,6 +124,8 @@ def main():
     p = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     p.add_argument("--cli", default=None)
     p.add_argument("--plis", type=int, default=5)
+    p.add_argument("--echantillon", type=int, default=0,
+                   help="also write a round-trip sample of N lemmas (beside the common ones)")
     a = p.parse_args()
     cli = a.cli or ref.trouver_cli()
     cellules, types = gp.lire_paradigmes()
@@ -133,12 +143,30 @@ def main():
     n, faux = tenus_a_part(lemmes, a.plis, cellules, types, cli)
     print(f"Lemmes tenus à part ({a.plis} plis) : {taux(n, len(lemmes))} ; "
           f"exemples de faux : {' '.join(faux[:30])}")
-    total, causes = aller_retour(lemmes, cli)
-    desaccords = sum(len(v) for (k, _), v in causes.items() if k.startswith("analyse"))
-    print(f"\nAller-retour : {total} formes ; l'analyse en contredit {desaccords} "
-          f"({100 * desaccords / total:.2f} %)")
-    for (quoi, detail), exemples in sorted(causes.items(), key=lambda e: -len(e[1])):
-        print(f"  {len(exemples):6d}  {quoi} {detail} : {' '.join(exemples[:8])}")
+    total, causes, accords = aller_retour(lemmes, cli)
+    for quoi in ("analyse", "--formes"):
+        n = sum(len(v) for (k, _), v in causes.items() if k.startswith(quoi))
+        print(f"\nAller-retour par {quoi} : {total} formes (forme, case) ; {n} désaccords "
+              f"({100 * n / total:.2f} %)")
+        for (cle, detail), exemples in sorted(causes.items(), key=lambda e: -len(e[1])):
+            if cle.startswith(quoi):
+                print(f"  {len(exemples):6d}  {cle} {detail} : {' '.join(exemples[:8])}")
+    if a.echantillon:
+        ecrire_echantillon(accords, courants, a.echantillon)
+
+
+def ecrire_echantillon(accords, courants, n):
+    """Writes the round-trip sample of tests/engine: the common adjectives and
+    n other lemmas, all of whose forms lead back to them."""
+    autres = sorted(set(accords) - set(courants))
+    random.Random(23).shuffle(autres)
+    choix = [l for l in courants if l in set(accords)] + sorted(autres[:n], key=ref.cle_tri)
+    chemin = os.path.join(ref.RACINE, "tests", "engine", "aller-retour.tsv")
+    with open(chemin, "w", encoding="utf-8") as f:
+        f.write("# Lemmas all of whose forms, shipped data loaded, lead back to them through the\n"
+                "# analysis and the inflection (written by bench/precision/formes.py --echantillon).\n")
+        f.write("".join(l + "\n" for l in choix))
+    print(f"{len(choix)} lemmes dans {chemin}")
 
 
 if __name__ == "__main__":
