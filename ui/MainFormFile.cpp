@@ -274,10 +274,8 @@ void TMainForm::HelpContents() {
 void TMainForm::ToutesLesFormes() {
     if (!formes_) {
         formes_ = new TFormesBox(this);
-        connect(formes_, &QDialog::finished, Entree, [this] {
-            activateWindow();
-            Entree->setFocus();
-        });
+        // Closed, it gives the focus back to the main window's field that had it.
+        connect(formes_, &QDialog::finished, this, [this] { activateWindow(); });
     }
     formes_->Afficher(dernierMot_);
     formes_->show();
