@@ -7,7 +7,6 @@ acquis
 admis
 afghano-pakistanais
 agenais
-agenois
 aindinois
 aixois
 albanais
@@ -69,7 +68,6 @@ bƒlois
 bamakois
 bangladais
 barcelonais
-barrois
 bas
 basquais
 bassamois
@@ -94,7 +92,6 @@ bl‚sois
 bogotanais
 bolb‚cais
 bolognais
-bolonais
 bordelais
 bostonnais
 botswanais
@@ -108,7 +105,6 @@ brugeois
 bruxellois
 burundais
 cabus
-caenais
 caennais
 calabrais
 camarguais
@@ -253,11 +249,9 @@ hongrois
 icaunais
 impr‚cis
 incirconcis
-incis
 inclus
 incompris
 inconquis
-incus
 ind‚cis
 indivis
 indo-malais
@@ -425,7 +419,6 @@ sis
 sociaux-chr‚tiens
 sociaux-d‚mocrates
 sociaux-r‚volutionnaires
-sommants
 soudanais
 soumis
 sournois

@@ -2,7 +2,6 @@ abi‚tine abi‚tin
 abyssine abyssin
 adamantine adamantin
 adult‚rine adult‚rin
-afare afar
 affine affin
 afghane afghan
 africaine africain
@@ -83,14 +82,12 @@ bˆtasse bˆta
 bigoudŠne bigouden
 bigourdane bigourdan
 bipartisane bipartisan
-biplane biplan
 birmane birman
 bisontine bisontin
 bivitelline bivitellin
 bizertine bizertin
 blanche blanc
 boraine borain
-borine borin
 bovine bovin
 bressane bressan
 brŠve bref
@@ -99,8 +96,6 @@ brune brun
 byzantine byzantin
 caduque caduc
 cƒline cƒlin
-calopsitte calopsitte
-calotine calotin
 canado-am‚ricaine canado-am‚ricain
 canine canin
 capitoline capitolin
@@ -108,7 +103,6 @@ caprine caprin
 carm‚litaine carm‚litain
 castillane castillan
 catalane catalan
-caud‚s-acumin‚e caud‚-acumin‚
 caudine caudine
 celto-romaine celto-romain
 centrafricaine centrafricain
@@ -117,7 +111,6 @@ cerdane cerdan
 certaine certain
 chafouine chafouin
 chagrine chagrin
-charlatane charlatan
 chartraine chartrain
 chƒtaine chƒtain
 chauvine chauvin
@@ -146,11 +139,9 @@ contige contigu
 coquebine coquebin
 coquine coquin
 coralline corallin
-corbine corbin
 cordouane cordouan
 costaricaine costaricain
 costarmoricaine costarmoricain
-cotienne cotiennes
 courtisane courtisan
 cr‚tine cr‚tin
 cristalline cristallin
@@ -161,7 +152,6 @@ diamantine diamantin
 dioc‚saine dioc‚sain
 dive dive
 divine divin
-dja‹ne dja‹n
 dominicaine dominicain
 douce doux
 douce-amŠre doux-amer
@@ -194,7 +184,6 @@ favorite favori
 f‚line f‚lin
 f‚minine f‚minin
 fine fin
-flandrine flandrin
 florentine florentin
 fofolle foufou
 foraine forain
@@ -248,7 +237,6 @@ horsaine horsain
 humaine humain
 hyaline hyalin
 hyperfine hyperfin
-hyperplane hyperplan
 ianthine ianthin
 ijawe ijaw
 immune immun
@@ -257,6 +245,7 @@ importune importun
 impure impur
 incarnadine incarnadin
 incertaine incertain
+incuse incuse
 inf‚rieure inf‚rieur
 inhumaine inhumain
 inopportune inopportun
@@ -289,7 +278,6 @@ kazakhe kazakh
 k‚nyane k‚nyan
 kirghize kirghiz
 kosovare kosovar
-koumycke koumyck
 ladine ladin
 lanciŠre lanciŠre
 lanice lanice
@@ -302,7 +290,6 @@ lettone letton
 levantine levantin
 libertine libertin
 limousine limousin
-lin‚aires-lanc‚ol‚e lin‚aire-lanc‚ol‚
 lointaine lointain
 loir‚taine loir‚tain
 longue long
@@ -387,7 +374,6 @@ ottomane ottoman
 ou‹e ou‹
 ou‹ghoure ou‹ghour
 ouzbŠke ouzbek
-ovales-lanc‚ol‚e ovale-lanc‚ol‚
 ovine ovin
 paire pair
 pakistano-afghane pakistano-afghan
@@ -399,7 +385,7 @@ parmesane parmesan
 partisane partisan
 pateline patelin
 patronnesse patronnesse
-pennine pennines
+pennine pennin
 p‚r‚grine p‚r‚grin
 p‚ri-urbaine p‚ri-urbain
 p‚rigourdine p‚rigourdin
@@ -539,9 +525,7 @@ toscane toscan
 touarŠgue touarŠgue
 toulousaine toulousain
 tourangelle tourangeau
-toute-petite tout-petit
 toute-puissante tout-puissant
-toutes-petite tout-petit
 toutes-puissante tout-puissant
 touvaine touvain
 traitresse traitre
@@ -572,7 +556,6 @@ urbaine urbain
 ut‚rine ut‚rin
 vacive vacive
 vaine vain
-vairone vairon
 vald“taine vald“tain
 vanuatuane vanuatuan
 vaticane vaticane
