@@ -126,7 +126,6 @@ charentais
 charolais
 chavillois
 chinois
-chr‚tiens-d‚mocrates
 ci-inclus
 cingalais
 cinghalais
@@ -356,7 +355,6 @@ pers
 pervers
 p‚tersbourgeois
 petit-bourgeois
-petits-bourgeois
 pi‚montais
 polonais
 ponantais
@@ -365,7 +363,6 @@ pragois
 praguois
 pr‚ardennais
 pr‚cis
-premiers-n‚s
 pris
 prochinois
 profus
@@ -416,9 +413,6 @@ sierra-l‚onais
 sino-fran‡ais
 sino-japonais
 sis
-sociaux-chr‚tiens
-sociaux-d‚mocrates
-sociaux-r‚volutionnaires
 soudanais
 soumis
 sournois

@@ -200,18 +200,6 @@ def lire_lefff(chemin):
     return paradigmes, sans_traits
 
 
-def voisins(mot, alphabet):
-    """Every word at edit distance 1 from `mot` (one letter removed, added or
-    replaced)."""
-    for i in range(len(mot) + 1):
-        if i < len(mot):
-            yield mot[:i] + mot[i + 1:]
-        for c in alphabet:
-            yield mot[:i] + c + mot[i:]
-            if i < len(mot) and c != mot[i]:
-                yield mot[:i] + c + mot[i + 1:]
-
-
 class Dicollecte:
     """What the main source says about the forms the Lefff would add."""
 
@@ -231,7 +219,7 @@ class Dicollecte:
         return forme in self.lemmes and lemme not in self.lemmes[forme]
 
     def a_un_voisin(self, mot):
-        return any(v in self.formes for v in voisins(mot, self.alphabet))
+        return any(v in self.formes for v in ref.voisins(mot, self.alphabet))
 
     def manque(self, forme, lemme, g, n):
         """True when the form fills a gap: unknown in every category, not a
@@ -242,44 +230,6 @@ class Dicollecte:
         if any(recouvre(g, g2, "e") and recouvre(n, n2, "i") for g2, n2 in self.cases.get(lemme, ())):
             return False
         return self.inconnue(forme)
-
-
-# Regular feminine endings of a masculine, longest ending first; any other
-# masculine takes an e.
-FEMININS = (
-    ("teur", ("trice", "teuse")), ("eux", ("euse",)), ("eur", ("euse", "eure")),
-    ("eau", ("elle",)), ("eil", ("eille",)), ("gu", ("guë", "güe")), ("er", ("ère",)),
-    ("et", ("ette", "ète")), ("el", ("elle",)), ("ul", ("ulle",)), ("ol", ("ole", "olle")),
-    ("en", ("enne",)), ("on", ("onne", "one")), ("an", ("ane", "anne")), ("ot", ("ote", "otte")),
-    ("ou", ("oue", "olle")), ("f", ("ve",)), ("c", ("que", "che")), ("g", ("gue",)),
-    ("x", ("se", "sse", "ce")), ("s", ("se", "sse")), ("e", ("e",)),
-)
-
-
-def pluriels(mot):
-    if mot.endswith(("s", "x", "z")):
-        return {mot}
-    if mot.endswith("al"):
-        return {mot[:-2] + "aux"}
-    if mot.endswith("eau"):
-        return {mot + "x"}
-    return {mot + "s", mot + "x"} if mot.endswith("eu") else {mot + "s"}
-
-
-def feminins(lemme):
-    for finale, remplacements in FEMININS:
-        if lemme.endswith(finale):
-            return {lemme[: len(lemme) - len(finale)] + r for r in remplacements}
-    return {lemme + "e"}
-
-
-def reguliere(forme, lemme, g, n):
-    """True when the form is what the regular inflection of the lemma gives
-    for that gender and number (no beauvaisinne, raphialle, acnodals)."""
-    singuliers = feminins(lemme) if g == "f" else {lemme}
-    if n == "p":
-        return any(forme in pluriels(s) for s in singuliers)
-    return forme in singuliers and (n == "s" or forme.endswith(("s", "x", "z")))
 
 
 def accords(paradigme, lemme, regles):
@@ -302,7 +252,7 @@ def temoin(lemme, paradigme, dico, regles):
         return "forme rattachée à un autre lemme par Dicollecte"
     if lemme in dico.cases:
         return None
-    if not all(reguliere(f, lemme, g, n) for f, g, n in paradigme):
+    if not all(ref.reguliere(f, lemme, g, n) for f, g, n in paradigme):
         return "forme hors des flexions régulières"
     if not dico.inconnue(lemme):
         return "lemme connu de Dicollecte hors des adjectifs"
@@ -331,7 +281,7 @@ def ajouter_lefff(lignes, inconnue, chemin, regles):
             rejets[raison] += len(formes)
             continue
         for f, g, n in formes:
-            if reguliere(f, lemme, g, n):
+            if ref.reguliere(f, lemme, g, n):
                 ajouts[(f, lemme)] = [g, n, {"L"}]
             else:
                 rejets["forme hors des flexions régulières"] += 1
