@@ -6,8 +6,9 @@
 suspicious first.
 
 Every entry of the eight files, every reference form whose answer a list
-decides, every form of both genders that the engine answers with one gender
-and every form added from the Lefff is looked at for the signs of a bad
+decides or whose lemma is a common adjective, every form of both genders
+that the engine answers with one gender and every form added from the Lefff
+is looked at for the signs of a bad
 entry (SIGNES below). Each suspect gets a score, the sum of the weights of
 its signs (more for a common adjective); audit.txt lists the suspects that
 corrections.tsv has not decided yet by score, then the decided ones, then
@@ -226,14 +227,15 @@ class Audit:
             self.signaler(mot, dit, COURANT, lemme=lemme)
 
     def formes_decidees(self):
-        """Signs on the reference forms whose answer a list decides; returns
-        their count."""
+        """Signs on the reference forms whose answer a list decides, and on
+        those of the common adjectives; returns the count of the first."""
         total = 0
         for f in sorted(self.formes):
             r = self.resultats[f]
-            if not gen.entree_appliquee(f, r, self.lexiques):
+            decidee = gen.entree_appliquee(f, r, self.lexiques) is not None
+            if not decidee and not self.courant(f):
                 continue
-            total += 1
+            total += decidee
             _, cible = ref.noter(self.formes[f], r)
             dit = f"référence {cible.lemme}/{cible.genre}/{cible.nombre}"
             self.formes_signes(f, cible.lemme, dit, False, cible.nombre == "s")
