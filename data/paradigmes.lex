@@ -2,12 +2,7 @@ abricot - abricot - abricot - abricot --
 absous - - absous - --
 acajou - acajou - acajou - acajou --
 accro - accro - accros - accros --
-aclinal - aclinale - aclinals - aclinales --
-acnodal - acnodale - acnodals - acnodales --
 addict - addict - addicts - addicts --
-adnominal - adnominale - adnominals - adnominales --
-adoral - adorale - adorals - adorales --
-adverbal - adverbale - adverbals - adverbales --
 a‚ronaval - a‚ronavale - a‚ronavals - a‚ronavales --
 afrikaander - afrikaander - afrikaanders - afrikaanders --
 afrikaans - afrikaans - afrikaans - afrikaans --
@@ -48,7 +43,6 @@ anti-guerre - anti-guerre - anti-guerre - anti-guerre --
 anti-incendie - anti-incendie - anti-incendie - anti-incendie --
 anti-radiations - anti-radiations - anti-radiations - anti-radiations --
 anti-roulis - anti-roulis - anti-roulis - anti-roulis --
-anti-spam - anti-spam - anti-spams - anti-spams --
 anti-systŠme - anti-systŠme - anti-systŠme - anti-systŠme --
 anti-tabac - anti-tabac - anti-tabac - anti-tabac --
 antiapartheid - antiapartheid - antiapartheid - antiapartheid --
@@ -86,10 +80,8 @@ antiglisse - antiglisse - antiglisse antiglisses - antiglisse antiglisses --
 antigrippe - antigrippe - antigrippe - antigrippe --
 antihalo - antihalo - antihalo antihalos - antihalo antihalos --
 antihausse - antihausse - antihausse antihausses - antihausse antihausses --
-antilacet - antilacet - antilacet - antilacet --
 antimigrants - antimigrants - antimigrants - antimigrants --
 antipanique - antipanique - antipanique - antipanique --
-antiparti - antiparti - antiparti - antiparti --
 antipatinage - antipatinage - antipatinage - antipatinage --
 antipersonnel - antipersonnel antipersonnelle - antipersonnel antipersonnels - antipersonnel antipersonnelles --
 antipiratage - antipiratage - antipiratage - antipiratage --
@@ -117,7 +109,6 @@ arabo-andalouse - arabo-andalouse - - arabo-andalouses --
 aranais - aranais - aranais - aranais --
 arawak - arawak - arawaks - arawaks --
 archi-faux - archi-fausse - archi-faux - archi-fausses --
-aromal - aromale - aromals - aromales --
 ashkenaze - ashkenaze - - --
 ashkenazi - - ashkenazi - ashkenazi --
 atonal - atonale - atonaux atonals - atonales --
@@ -129,7 +120,6 @@ auburn - auburn - auburn auburns - auburn auburns --
 audio - audio - audio audios - audio audios --
 aurore - aurore - aurore - aurore --
 austral - australe - austraux australs - australes --
-auto-couchettes - auto-couchettes - auto-couchettes - auto-couchettes --
 autocopiant - - autocopiants - --
 autodirecteur - - autodirecteurs - --
 autofocus - autofocus - autofocus - autofocus --
@@ -144,20 +134,17 @@ bambara - bambara - bambaras - bambaras --
 banal - banale - banals banaux - banales --
 bancal - bancale - bancals - bancales --
 bangladeshi - bangladeshi - bangladeshis - bangladeshis --
-baoul‚ - baoul‚ - baoul‚s - baoul‚s --
 barjo - barjo - barjos - barjos --
 barjot - barjot - barjots - barjots --
 bas - basse - bas - basses --
 bath - bath - bath - bath --
 beau bel - belle - beaux - belles --
-beauvaisin - beauvaisinne - beauvaisins - beauvaisinnes --
 b‚e - b‚e - - b‚es --
 b‚gu - b‚gu‰ b‚ge - b‚gus - b‚gu‰s b‚ges --
-bellot - bellot - bellot - bellot --
+bellot - bellotte - bellots - bellottes --
 b‚nin - b‚nigne - b‚nins - b‚nignes --
 bˆta - bˆtasse - bˆtas - bˆtasses --
 beur - beur - beurs - beurs --
-biacromial - biacromiale - biacromials - biacromiales --
 bicolor - bicolor - bicolor - bicolor --
 bicolori‚ - bicolori‚ - bicolori‚s - bicolori‚s --
 bicorps - bicorps - bicorps - bicorps --
@@ -172,34 +159,27 @@ black - black - blacks - blacks --
 blanc - blanche - blancs - blanches --
 bleu-gris - bleu-gris - bleu-gris - bleu-gris --
 bleu-vert - bleu-vert - bleu-vert - bleu-vert --
-bluetooth - bluetooth - bluetooth - bluetooth --
 bobo - bobo - bobos - bobos --
 boer - boer - boers - boers --
-boeuf - boeuf - boeuf - boeuf --
-bof bof-bof - bof-bof - bof-bof - bof-bof --
 bolchevik - bolchevik - bolcheviks - bolcheviks --
 bolch‚vik - bolch‚vik - bolch‚viks - bolch‚viks --
 bonobo - bonobo - bonobos - bonobos --
 bor‚al - bor‚ale - bor‚aux bor‚als - bor‚ales --
 boscot - boscotte - boscots - boscottes --
 bottom-up - bottom-up - bottom-up - bottom-up --
-boulonnais - boulonnaise - boulonnais - boulonnaises --
 boulot - boulotte - boulots - boulottes --
 brŠche-dent - brŠche-dent - brŠche-dent brŠche-dents - brŠche-dent brŠche-dents --
 bref - brŠve - brefs - brŠves --
 brique - brique - brique - brique --
 british - british - british - british --
 brushless - brushless - brushless - brushless --
-buccinateur - buccinateuse - buccinateurs - buccinateuses --
 burkinabŠ - burkinabŠ - burkinabŠ - burkinabŠ --
 burkinab‚ - burkinab‚ - burkinab‚s - burkinab‚s --
 cabus - - cabus - --
 caca - caca - caca - caca --
-caciqual - caciqual - caciquals - caciquals --
 caf‚ - caf‚ - caf‚ - caf‚ --
 caf‚-au-lait - caf‚-au-lait - caf‚-au-lait - caf‚-au-lait --
 cajun - cajun - cajuns - cajuns --
-calopsitte - calopsitte - - calopsittes --
 cannelle - cannelle - cannelle - cannelle --
 canon - canon - canons - canons --
 cantilever - cantilever - cantilevers - cantilevers --
@@ -208,7 +188,7 @@ carcel - carcel - carcels - carcels --
 carmin - carmin - carmin - carmin --
 carotide - carotide - - carotides --
 carotte - carotte - carotte - carotte --
-cascher - cascher - cascher - cascher --
+cash - cash - cash - cash --
 casher - casher - casher cashers - casher cashers --
 casse-cou - casse-cou - casse-cou casse-cous - casse-cou casse-cous --
 casse-couilles - casse-couilles - casse-couilles - casse-couilles --
@@ -221,14 +201,11 @@ cassetout - cassetout - cassetouts - cassetouts --
 castard - castard - castards - castards --
 cat‚gorial - cat‚goriale - cat‚gorials - cat‚goriales --
 catho - catho - cathos - cathos --
-caud‚-acumin‚ - caud‚-acumin‚e - caud‚s-acumin‚s - caud‚s-acumin‚es --
 caudine - caudine - - caudines --
 cavalcadour - - cavalcadours - --
-cawcher - cawcher - cawcher - cawcher --
 c‚ladon - c‚ladon - c‚ladon - c‚ladon --
 c‚r‚monial - c‚r‚moniale - c‚r‚monials - c‚r‚moniales --
-cerf-voliste - cerf-voliste - - --
-cerfs-volistes - - cerfs-volistes - cerfs-volistes --
+cerf-voliste - cerf-voliste - cerfs-volistes - cerfs-volistes --
 cerise - cerise - cerise - cerise --
 chamois - chamois - chamois - chamois --
 champi - champi - champis - champis --
@@ -245,14 +222,10 @@ chicano - chicano - chicanos - chicanos --
 chipoteur - chipoteuse - chipoteurs - chipoteuses --
 chocolat - chocolat - chocolat - chocolat --
 choral - chorale - chorals - chorales --
-chr‚tien-d‚mocrate - - - --
-chr‚tienne-d‚mocrate - chr‚tienne-d‚mocrate - - --
-chr‚tiennes-d‚mocrates - - - chr‚tiennes-d‚mocrates --
-chr‚tiens-d‚mocrates - - chr‚tiens-d‚mocrates - --
+chr‚tien-d‚mocrate - chr‚tienne-d‚mocrate - chr‚tiens-d‚mocrates - chr‚tiennes-d‚mocrates --
 chti - chti - chtis - chtis --
 chtimi - chtimi - chtimis - chtimis --
 chuchoteur - chuchoteuse - chuchoteurs - chuchoteuses --
-chunky - chunky - chunky - chunky --
 cis-trans - cis-trans - cis-trans - cis-trans --
 cisso‹dal - cisso‹dale - cisso‹dals - cisso‹dales --
 citron - citron - citron - citron --
@@ -278,7 +251,7 @@ convoiteur - convoiteuse - convoiteurs - convoiteuses --
 cool - cool - cool cools - cool cools --
 corail - corail - corail - corail --
 corporate - corporate - corporate - corporate --
-cotiennes - - - cotiennes --
+cotien - cotienne - - cotiennes --
 couche-tard - couche-tard - couche-tard - couche-tard --
 couche-t“t - couche-t“t - couche-t“t - couche-t“t --
 country - country - country - country --
@@ -291,7 +264,6 @@ craignos - craignos - craignos - craignos --
 creek - creek - creeks - creeks --
 crŠme - crŠme - crŠme - crŠme --
 cr– - - - --
-cucu - cucu - cucus - cucus --
 cucul - cucul - - --
 cyan - cyan - cyan - cyan --
 cyberpunk - cyberpunk - cyberpunk cyberpunks - cyberpunk cyberpunks --
@@ -307,21 +279,17 @@ demi-cadratin - demi-cadratin - demi-cadratins - demi-cadratins --
 demi-gras - demi-gras - - --
 d‚mocrate-chr‚tien - d‚mocrate-chr‚tienne - d‚mocrates-chr‚tiens - d‚mocrates-chr‚tiennes --
 d‚presseur - - d‚presseurs - --
-der - dŠre - ders - ders --
 design - design - design designs - design designs --
 d‚suet - d‚suŠte - d‚suets - d‚suŠtes --
 d‚tenteur - d‚tentrice - d‚tenteurs - d‚tentrices --
 devanagari - devanagari - devanagaris - devanagaris --
 d‚vanagari - d‚vanagari - d‚vanagaris - d‚vanagaris --
 dextrorsum - dextrorsum - dextrorsum - dextrorsum --
-diola - diola - diolas - diolas --
 discret - discrŠte - discrets - discrŠtes --
-dispo - dispo - dispo - dispo --
 dissous - - dissous - --
 distributeur - distributrice - distributeurs - distributrices --
 diurnal - diurnal - diurnaux - diurnaux --
 dive - dive - - dives --
-dix-cors - dix-cors - dix-cors - dix-cors --
 dompteur - dompteuse - dompteurs - dompteuses --
 donnant-donnant - donnant-donnant - donnant-donnant - donnant-donnant --
 doux - douce - doux - douces --
@@ -362,7 +330,6 @@ fat - fat - fats - fats --
 fatal - fatale - fatals - fatales --
 faux - fausse - faux - fausses --
 favori - favorite - favoris - favorites --
-fenian - fenian - fenians - fenians --
 f‚ral - f‚rale - f‚raux f‚rals - f‚rales --
 feuille-morte - feuille-morte - feuille-morte - feuille-morte --
 figulin - figuline - figulins - figulines --
@@ -370,7 +337,6 @@ filasse - filasse - filasse - filasse --
 final - finale - finals finaux - finales --
 flagada - flagada - flagadas - flagadas --
 flashy - flashy - flashy - flashy --
-flat - flat - flats - flats --
 flood - flood - flood floods - flood floods --
 fluo - fluo - fluo - fluo --
 folk - folk - folks - folks --
@@ -384,7 +350,6 @@ framboise - framboise - framboise - framboise --
 franc - franche franque - francs - franches franques --
 franc-ma‡on - franc-ma‡onne - francs-ma‡ons - franc-ma‡onnes --
 franca - franca - franca - franca --
-franglais - franglaise - franglais - franglaises --
 free-lance - free-lance - free-lance - free-lance --
 french - french - french - french --
 fr‚tillon - fr‚tillone - fr‚tillons - fr‚tillones --
@@ -429,7 +394,6 @@ groggy - groggy - groggy - groggy --
 gros - grosse - gros - grosses --
 groseille - groseille - groseille - groseille --
 gupta - gupta - guptas - guptas --
-gurunsi - gurunsi - gurunsis - gurunsis --
 gyrovague - - gyrovagues - --
 hakka - hakka - hakkas - hakkas --
 halal - halal - halal halals - halal halals --
@@ -438,15 +402,12 @@ han - han - hans - hans --
 haram - haram - haram harams - haram harams --
 hard - hard - hard - hard --
 hard-core - hard-core - hard-core - hard-core --
-haret - harŠte - harets - harŠtes --
 haute-fid‚lit‚ - haute-fid‚lit‚ - - --
 hautefid‚lit‚ - hautefid‚lit‚ - hautefid‚lit‚s - hautefid‚lit‚s --
 hautes-fid‚lit‚s - - hautes-fid‚lit‚s - hautes-fid‚lit‚s --
 havane - havane - havane - havane --
-hazara - hazara - hazaras - hazaras --
 h‚breu - - h‚breux - --
 heimatlos - heimatlos - heimatlos - heimatlos --
-herero - herero - hereros - hereros --
 h‚t‚ro - h‚t‚ro - h‚t‚ros - h‚t‚ros --
 hi-fi - hi-fi - hi-fi - hi-fi --
 hifi - hifi - hifis - hifis --
@@ -462,7 +423,6 @@ hors-s‚rie - hors-s‚rie - hors-s‚rie hors-s‚ries - hors-s‚rie hors-s‚ries --
 hors-sol - hors-sol - hors-sol hors-sols - hors-sol hors-sols --
 hot - hot - hot - hot --
 hutin - - hutins - --
-hym‚n‚al - hym‚n‚ale - hym‚n‚als - hym‚n‚ales --
 hype - hype - hype hypes - hype hypes --
 hyperm‚dia - hyperm‚dia - hyperm‚dias - hyperm‚dias --
 hypertenseur - - hypertenseurs - --
@@ -483,6 +443,7 @@ in-seize - in-seize - in-seize - in-seize --
 inca - inca - incas - incas --
 incardin‚ - - incardin‚s - --
 incomplet - incomplŠte - incomplets - incomplŠtes --
+incuse - incuse - - incuses --
 indigo - indigo - indigo - indigo --
 indiscret - indiscrŠte - indiscrets - indiscrŠtes --
 infolio - infolio - infolios - infolios --
@@ -551,7 +512,6 @@ lie-de-vin - lie-de-vin - lie-de-vin - lie-de-vin --
 light - light - light lights - light lights --
 lilas - lilas - lilas - lilas --
 limite limites - limite limites - limite limites - limite limites --
-lin‚aire-lanc‚ol‚ - lin‚aire-lanc‚ol‚e - lin‚aires-lanc‚ol‚s - lin‚aires-lanc‚ol‚es --
 lini - lini - lini - lini --
 lipizzan - - lipizzans - --
 litho - litho - lithos - lithos --
@@ -609,7 +569,6 @@ mononational - mononationale - mononationals - mononationales --
 monoprocesseur - monoprocesseur - monoprocesseurs - monoprocesseurs --
 monorail - monorail - monorails - monorails --
 monovoie monovoies - monovoie monovoies - monovoie monovoies - monovoie monovoies --
-montpellierrain - montpellierrainne - montpellierrains - montpellierrainnes --
 morfal - morfale - morfals - morfales --
 mormon - mormone - mormons - mormones --
 moscovium - - moscoviums - --
@@ -658,7 +617,6 @@ new - new - new - new --
 new-look - new-look - new-look - new-look --
 newlook - newlook - newlooks - newlooks --
 nickel - nickel - nickel - nickel --
-niominka - niominka - niominkas - niominkas --
 nippon - nipponne nippone - nippons - nipponnes nippones --
 noisette - noisette - noisette - noisette --
 non-stop - non-stop - non-stop - non-stop --
@@ -685,7 +643,6 @@ oromo - oromo - oromos - oromos --
 ou‹gour - ou‹gour - ou‹gours - ou‹gours --
 outremer - outremer - outremer - outremer --
 ouzbek - ouzbŠke - ouzbeks - ouzbŠkes --
-ovale-lanc‚ol‚ - ovale-lanc‚ol‚e - ovales-lanc‚ol‚s - ovales-lanc‚ol‚es --
 paf - paf - paf - paf --
 paille - paille - paille - paille --
 pƒlot - pƒlotte - pƒlots - pƒlottes --
@@ -710,7 +667,7 @@ paysan - paysanne - paysans - paysannes --
 peau-rouge - peau-rouge - - --
 peaux-rouges - - peaux-rouges - peaux-rouges --
 peloteur - peloteuse - peloteurs - peloteuses --
-pennines - - - pennines --
+pennin - pennine - - pennines --
 pŠquenot - pŠquenotte - pŠquenots - pŠquenottes --
 p‚quenot - p‚quenotte - p‚quenots - p‚quenottes --
 perenne - perenne - perenne - perenne --
@@ -722,10 +679,7 @@ perso - perso - perso persos - perso persos --
 pervenche - pervenche - pervenche - pervenche --
 peshmerga - peshmerga - peshmergas - peshmergas --
 pŠte-sec - pŠte-sec - pŠte-sec - pŠte-sec --
-petit-bourgeois - - - --
-petite-bourgeoise - petite-bourgeoise - - --
-petites-bourgeoises - - - petites-bourgeoises --
-petits-bourgeois - - petits-bourgeois - --
+petit-bourgeois - petite-bourgeoise - petits-bourgeois - petites-bourgeoises --
 philosophal - philosophale - philosophals - philosophales --
 photo - photo - photo photos - photo photos --
 photo-‚metteur - photo-‚mettrice - photo-‚metteurs - photo-‚mettrices --
@@ -749,10 +703,7 @@ postnatal - postnatale - postnatals - postnatales --
 pr‚curseur - pr‚curseuse pr‚curseure - pr‚curseurs - pr‚curseuses pr‚curseures --
 pr‚judiciaux - - pr‚judiciaux - --
 pr‚messager - - pr‚messagers - --
-premier-n‚ - - - --
-premiŠre-n‚e - premiŠre-n‚e - - --
-premiŠres-n‚es - - - premiŠres-n‚es --
-premiers-n‚s - - premiers-n‚s - --
+premier-n‚ - premiŠre-n‚e - premiers-n‚s - premiŠres-n‚es --
 premium - premium - premium - premium --
 pr‚mium - pr‚mium - pr‚miums - pr‚miums --
 pr‚natal - pr‚natale - pr‚natals - pr‚natales --
@@ -767,7 +718,6 @@ profiteur - profiteuse - profiteurs - profiteuses --
 promiscue - promiscue - - promiscues --
 prune - prune - prune - prune --
 pseud‚pigraphe - - pseud‚pigraphes - --
-pueblo - pueblo - pueblos - pueblos --
 punk - punk - punk punks - punk punks --
 push-pull - push-pull - push-pull - push-pull --
 putaclic - putaclic - putaclics - putaclics --
@@ -784,7 +734,6 @@ rabat-joie - rabat-joie - rabat-joie rabat-joies - rabat-joie rabat-joies --
 radoteur - radoteuse - radoteurs - radoteuses --
 rail-route - rail-route - rail-route - rail-route --
 ramollo - ramollo - ramollos - ramollos --
-raphial - raphialle - raphials - raphialles --
 raplapla - raplapla - raplapla - raplapla --
 rasoir - rasoir - rasoir - rasoir --
 rassis - rassise - rassis - rassises --
@@ -817,7 +766,7 @@ ripou - ripou - ripous ripoux - ripous ripoux --
 riquiqui - riquiqui - riquiqui riquiquis - riquiqui riquiquis --
 risorius - risorius - risorius - risorius --
 rital - ritale - ritals - ritales --
-rococo - rococo - rococos - rococos --
+rococo - rococo - rococo rococos - rococo rococos --
 rohingya - rohingya - rohingyas - rohingyas --
 rom - rom - roms - roms --
 rosat - rosat - rosat - rosat --
@@ -858,7 +807,6 @@ senior - senior - seniors - seniors --
 sensass - sensass - sensass - sensass --
 sentiente - - sentientes - --
 s‚pia - s‚pia - s‚pia - s‚pia --
-sequiturque - sequiturque - sequunturque - sequunturque --
 sexy - sexy - sexy sexys - sexy sexys --
 shocking - shocking - shocking - shocking --
 shona - shona - shonas - shonas --
@@ -866,22 +814,13 @@ sioux - sioux - sioux - sioux --
 small - small - small - small --
 smart - smart - smart - smart --
 snob - snob - snobs - snobs --
-social-chr‚tien - - - --
-social-d‚mocrate - - social-d‚mocrates - social-d‚mocrates --
-social-r‚volutionnaire - - - --
-sociale-chr‚tienne - sociale-chr‚tienne - - --
-sociale-d‚mocrate - sociale-d‚mocrate - - --
-sociale-r‚volutionnaire - sociale-r‚volutionnaire - - --
-sociales-chr‚tiennes - - - sociales-chr‚tiennes --
-sociales-d‚mocrates - - - sociales-d‚mocrates --
-sociales-r‚volutionnaires - - - sociales-r‚volutionnaires --
+social-chr‚tien - sociale-chr‚tienne - sociaux-chr‚tiens - sociales-chr‚tiennes --
+social-d‚mocrate - sociale-d‚mocrate - social-d‚mocrates sociaux-d‚mocrates - social-d‚mocrates sociales-d‚mocrates --
+social-r‚volutionnaire - sociale-r‚volutionnaire - sociaux-r‚volutionnaires - sociales-r‚volutionnaires --
 socialo - socialo - socialos - socialos --
-sociaux-chr‚tiens - - sociaux-chr‚tiens - --
-sociaux-d‚mocrates - - sociaux-d‚mocrates - --
-sociaux-r‚volutionnaires - - sociaux-r‚volutionnaires - --
 soft - soft - soft - soft --
 soi-disant - soi-disant - soi-disant - soi-disant --
-sommants - - sommants - --
+sommant - - sommants - --
 soprano - soprano - sopranos soprani - soprani sopranos --
 sot - sotte - sots - sottes --
 sous-diagonale - sous-diagonale - - sous-diagonales --
@@ -920,7 +859,6 @@ temp‚ra - temp‚ra - temp‚ra - temp‚ra --
 tenseur - - tenseurs - --
 terre-…-terre - terre-…-terre - terre-…-terre - terre-…-terre --
 tˆte-de-nŠgre - tˆte-de-nŠgre - tˆte-de-nŠgre - tˆte-de-nŠgre --
-tha‹ - tha‹ tha‹e - tha‹ tha‹s - tha‹ tha‹es --
 thaliana - thaliana - thaliana - thaliana --
 thuringiensis - thuringiensis - thuringiensis - thuringiensis --
 tiers - tierce - tiers - tierces --
@@ -934,10 +872,8 @@ tortillard - - tortillards - --
 touareg - touareg - touaregs - touaregs --
 touarŠgue - touarŠgue - - touarŠgues --
 tourne-disque - tourne-disque - tourne-disque tourne-disques - tourne-disque tourne-disques --
-tout tt - toute - ts - toutes --
 tout-en-un - tout-en-un - tout-en-un - tout-en-un --
 tout-fou - - tout-fous - --
-tout-petit - toute-petite - tous-petits - toutes-petites --
 tout-puissant - toute-puissante - tout-puissants - toutes-puissantes --
 tout-terrain - tout-terrain - tout-terrain - tout-terrain --
 tradi - tradi - tradis - tradis --
@@ -957,7 +893,6 @@ trois-‚toiles - trois-‚toiles - trois-‚toiles - trois-‚toiles --
 trois-points - trois-points - - --
 tsoin-tsoin - tsoin-tsoin - tsoin-tsoin - tsoin-tsoin --
 tsointsoin - tsointsoin - tsointsoins - tsointsoins --
-tsotsi - tsotsi - tsotsis - tsotsis --
 tswana - tswana - tswanas - tswanas --
 tue-mouches - tue-mouches - tue-mouches - tue-mouches --
 tumefaciens - tumefaciens - tumefaciens - tumefaciens --
@@ -974,7 +909,6 @@ usitatissimum - usitatissimum - usitatissimum - usitatissimum --
 uzbek - uzbek - uzbeks - uzbeks --
 va-t-en-guerre - va-t-en-guerre - va-t-en-guerre - va-t-en-guerre --
 vacive - vacive - - vacives --
-vairon - vairone - vairons - vairones --
 valaisan - valaisanne - valaisans - valaisannes --
 valgus - valgus - valgus - valgus --
 varus - - varus - --
@@ -997,7 +931,6 @@ vivendi - - vivendi - --
 voteur - voteuse - voteurs - voteuses --
 voyou - voyou - voyous - voyous --
 wah-wah - wah-wah - wah-wah - wah-wah --
-wapemba - wapemba - wapembas - wapembas --
 waterproof - waterproof - waterproof waterproofs - waterproof waterproofs --
 web - web - web - web --
 whig - whig - whigs - whigs --
