@@ -9,6 +9,8 @@
 
 #include "AboutBoxFile.h"
 #include "AdjoraConfig.h"
+#include "Annonce.h"
+#include "Bip.h"
 #include "FenetreAide.h"
 #include "FormesFile.h"
 #include "MainFormFile.h"
@@ -78,6 +80,15 @@ class TestFenetre : public QObject {
     std::unique_ptr<TMainForm> f_;
     TAboutBox aPropos_;
     QStringList messages_; // print messages, in place of their box
+    int bips_ = 0;
+    QStringList annonces_; // names of the notification each time it shows
+
+    bool eventFilter(QObject* annonce, QEvent* evenement) override {
+        if (evenement->type() == QEvent::Show) {
+            annonces_ << Accessible(annonce, QAccessible::Name);
+        }
+        return false;
+    }
 
     QString Resultat() const { // lemma, texts of the selected gender and number items
         QStringList texte{f_->Lemme->text()};
@@ -96,6 +107,8 @@ class TestFenetre : public QObject {
         dossier_ = std::make_unique<Dossier>("");
         f_ = std::make_unique<TMainForm>();
         f_->AfficherMessage = [this](const QString& texte) { messages_ << texte; };
+        InstallerBip([this] { ++bips_; });
+        f_->AnnonceResultat()->installEventFilter(this);
         f_->show();
         QVERIFY(QTest::qWaitForWindowActive(f_.get()));
     }
@@ -103,6 +116,8 @@ class TestFenetre : public QObject {
         f_.reset();
         dossier_.reset();
         messages_.clear();
+        bips_ = 0;
+        annonces_.clear();
     }
 
     // saisies.tsv: text pasted, then typed, then a key; what the field and the results show.
@@ -111,9 +126,10 @@ class TestFenetre : public QObject {
         QTest::addColumn<QKeySequence>("touche");
         QTest::addColumn<QString>("champ");
         QTest::addColumn<QString>("resultat");
+        QTest::addColumn<int>("bips");
         for (const QStringList& c : Cas("saisies.tsv")) {
             QTest::newRow(qPrintable(c[0] + " " + c[1]))
-                << c[0] << QKeySequence(c[1]) << c[2] << c[3];
+                << c[0] << QKeySequence(c[1]) << c[2] << c[3] << c[4].toInt();
         }
     }
     void saisie() {
@@ -124,17 +140,35 @@ class TestFenetre : public QObject {
         QTest::keySequence(f_->Entree, QKeySequence::Paste);
         QCOMPARE(f_->Entree->text(), champ);
         f_->Entree->clear();
-        for (const QChar c : tape) { // any character, typed
-            QTest::sendKeyEvent(QTest::Click, f_->Entree, Qt::Key_unknown, c, Qt::NoModifier);
+        for (const char32_t c : tape.toUcs4()) { // any character, typed
+            QTest::sendKeyEvent(QTest::Click, f_->Entree, Qt::Key_unknown, QString::fromUcs4(&c, 1),
+                                Qt::NoModifier);
         }
         QCOMPARE(f_->Entree->text(), champ);
+        QFETCH(int, bips);
+        QCOMPARE(bips_, bips);
         QFETCH(QKeySequence, touche);
         QTest::keySequence(f_->Entree, touche);
         QCOMPARE(Resultat(), resultat);
-        // Announced to screen readers, the focus staying in the field.
-        QCOMPARE(Accessible(f_->Lemme, QAccessible::Description),
-                 resultat.startsWith(',') ? "Lemme" : resultat);
+        // Told to screen readers as a notification at each Enter, the focus staying in the field.
+        QCOMPARE(QAccessible::queryAccessibleInterface(f_->AnnonceResultat())->role(),
+                 QAccessible::Notification);
+        QCOMPARE(annonces_,
+                 resultat.startsWith(',') ? QStringList() : QStringList(touche.count(), resultat));
         QCOMPARE(QApplication::focusWidget(), f_->Entree);
+        QTest::keyClick(f_->Explication,
+                        Qt::Key_Down); // a caret: the explanation read line by line
+        QCOMPARE(f_->Explication->textCursor().position() > 0, !resultat.startsWith(','));
+        QTest::keyClick(f_->Entree, Qt::Key_Backspace); // an edited word has no result yet
+        QVERIFY(!f_->AnnonceResultat()->isVisible());
+    }
+
+    void refus() { // a character refused in the middle of the word: a beep, nothing moves
+        QTest::keyClicks(f_->Entree, "bele");
+        f_->Entree->setCursorPosition(3);
+        QTest::sendKeyEvent(QTest::Click, f_->Entree, Qt::Key_unknown, "Ω", Qt::NoModifier);
+        QCOMPARE(f_->Entree->text().insert(f_->Entree->cursorPosition(), '|'), "bel|e");
+        QCOMPARE(bips_, 1);
     }
 
     void focus() {
@@ -151,7 +185,7 @@ class TestFenetre : public QObject {
         QCOMPARE(QApplication::focusWidget(), f_->Lemme);
     }
 
-    // The print and help actions, by button or key from anywhere in the window.
+    // The print, help and about actions, by button or key from anywhere in the window.
     void actions_data() { // actions.tsv
         QTest::addColumn<QString>("depuis");
         QTest::addColumn<QKeySequence>("touche");
@@ -164,19 +198,32 @@ class TestFenetre : public QObject {
         QFETCH(QString, depuis);
         QFETCH(QKeySequence, touche);
         QFETCH(QString, effet);
-        if (effet != "aide" && !QPrinterInfo::availablePrinters().isEmpty()) {
+        if (effet.contains("imprimante") && !QPrinterInfo::availablePrinters().isEmpty()) {
             QSKIP("a printer is configured on this machine");
         }
         auto* cible = f_->findChild<QWidget*>(depuis);
         cible->setFocus();
+        const QSignalSpy apropos(AboutBox, &QDialog::finished);
+        QTimer::singleShot(0, AboutBox, &QWidget::close); // the about box, once it shows
         touche.isEmpty() ? qobject_cast<QToolButton*>(cible)->click()
                          : QTest::keySequence(cible, touche);
-        QCOMPARE(messages_.join("") + (f_->Aide() && f_->Aide()->isVisible() ? "aide" : ""), effet);
+        QTest::qWait(1);
+        const QString vu =
+            messages_.join("") + (f_->Aide() && f_->Aide()->isVisible() ? "aide" : "");
+        QCOMPARE(vu + (apropos.isEmpty() ? "" : "apropos"), effet);
     }
 
     void aide() {
         f_->SpeedExplications->click();
         FenetreAide* aide = f_->Aide();
+        // Read by keyboard: the text has the focus, Down moves the caret, Tab reaches a link.
+        QTRY_COMPARE(QApplication::focusWidget(), aide);
+        QTest::keyClick(aide, Qt::Key_Down);
+        QCOMPARE(aide->textCursor().blockNumber(), 1);
+        QTest::keyClick(aide, Qt::Key_Tab);
+        QCOMPARE(aide->textCursor().selectedText(), "Utiliser la fenêtre");
+        QTest::keyClick(aide, Qt::Key_Return); // followed, the caret to its heading
+        QTRY_COMPARE(aide->textCursor().blockFormat().headingLevel(), 2);
         // Beside the main window, on the screen, not over it.
         QVERIFY(!aide->frameGeometry().intersects(f_->frameGeometry()));
         QVERIFY(f_->screen()->availableGeometry().contains(aide->frameGeometry()));
@@ -186,7 +233,7 @@ class TestFenetre : public QObject {
         QVERIFY(aide->frameGeometry().left() > f_->frameGeometry().right());
         // The shipped help tells the keys.
         QVERIFY(aide->Ouvrir(ADJORA_DONNEES_BUILD "/Adjora.hlp"));
-        for (const char* touche : {"F1 : ", "Ctrl+P : ", "Ctrl+T : "}) {
+        for (const char* touche : {"F1 : ", "Ctrl+P : ", "Ctrl+I : ", "Ctrl+T : "}) {
             QVERIFY(aide->toPlainText().contains(touche));
         }
     }
