@@ -149,6 +149,10 @@ void PreparationMot::Octet(char octet) {
     if (!coupe_) {
         donne_ += octet;
     }
+    if (sequence_.empty() && u < 0x80) {
+        Point(u);
+        return;
+    }
     if (sequence_.empty()) {
         attendus_ = LongueurSequence(u);
     }

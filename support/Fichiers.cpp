@@ -113,14 +113,17 @@ std::uint8_t fLireMot(std::FILE* fichier, char* mot, std::uint16_t* longueur,
             SignalerMotTropGrand();
             signale = true;
         }
-        if (fFinFichier(fichier)) {
+        // One read tells the end of the file as fFinFichier would, without
+        // pushing the byte back.
+        const int lu = std::getc(fichier);
+        if (lu == EOF) {
             if (!commence) {
                 return FIN_FICHIER;
             }
             TerminerMot(mot, longueur, n, taille);
             return DERNIER_MOT;
         }
-        const Octet c = static_cast<Octet>(std::fgetc(fichier));
+        const auto c = static_cast<Octet>(lu);
         if (!EstSeparateur(c)) {
             if (n < capacite) {
                 mot[n++] = static_cast<char>(c);
