@@ -6,9 +6,20 @@
 #include <cerrno>
 #include <cstring>
 #include <ostream>
+#include <poll.h>
 #include <unistd.h>
 
 namespace cli {
+
+namespace {
+
+// Waits until a descriptor left non-blocking by whoever passed it has data.
+bool Attendre(int descripteur) {
+    pollfd attente{descripteur, POLLIN, 0};
+    return poll(&attente, 1, -1) >= 0 || errno == EINTR;
+}
+
+} // namespace
 
 LecteurLignes::LecteurLignes(int descripteur, std::ostream* aVider)
     : descripteur_(descripteur), aVider_(aVider),
@@ -56,7 +67,7 @@ bool LecteurLignes::Remplir() {
     ssize_t lu = -1;
     do {
         lu = read(descripteur_, tampon_.get() + fin_, TAILLE_MORCEAU - fin_);
-    } while (lu < 0 && errno == EINTR);
+    } while (lu < 0 && (errno == EINTR || (errno == EAGAIN && Attendre(descripteur_))));
     if (lu < 0) {
         erreur_ = errno != 0 ? errno : EIO;
         return false;
