@@ -3,8 +3,9 @@
 
 """Checks a CoNLL-U output of adjora-cli against its input: the same line
 count; every line but the ADJ word lines byte-identical; on those, only LEMMA,
-FEATS and MISC changed, and the answers those of the TSV mode; ten columns,
-ids in sequence, FEATS well formed and sorted, no stray whitespace."""
+FEATS and MISC changed, and the answers, when they changed, those of the TSV
+mode for the form (the CorrectForm of a Typo=Yes token); ten columns, ids in
+sequence, FEATS well formed and sorted, no stray whitespace."""
 
 import re
 
@@ -16,6 +17,12 @@ NOMBRES = {"singulier": "Sing", "pluriel": "Plur"}
 
 colonnes = lambda ligne: ligne.split("\t") if ligne.count("\t") == 9 else None
 fixes = lambda c: [x for i, x in enumerate(c) if i not in (2, 5, 9)]  # all but LEMMA, FEATS, MISC
+
+
+def forme(c):
+    """The form analysed: the CorrectForm of a token marked Typo=Yes."""
+    corrigee = re.search(r"(?:^|\|)CorrectForm=([^|]*)", c[9])
+    return corrigee.group(1) if corrigee and "Typo=Yes" in c[5].split("|") else c[1]
 
 
 def verifier_colonnes(c, attendu):
@@ -44,19 +51,19 @@ def verifier(entree, sortie, reponses_tsv):
                 erreurs.append(f"line {n} changed: {b!r}")
         elif cb is None or fixes(ca) != fixes(cb):
             erreurs.append(f"line {n}: columns other than LEMMA, FEATS, MISC changed")
-        else:
+        elif a != b:  # an ADJ left as it was is not analysed
             adjectifs[n] = (ca, cb)
         if b == "":
             attendu = 1
         elif not b.startswith("#") and cb is not None:
             erreurs += [f"line {n}: {e}" for e in verifier_colonnes(cb, attendu)]
             attendu = int(cb[0]) + 1 if cb[0].isdigit() else attendu
-    tsv = reponses_tsv(sorted({ca[1] for ca, _ in adjectifs.values()}))
+    tsv = reponses_tsv(sorted({forme(ca) for ca, _ in adjectifs.values()}))
     for n, (ca, cb) in adjectifs.items():
-        if ca[1] not in tsv:  # refused in both modes: left as it was
-            erreurs += [f"line {n}: refused form changed"] * (ca != cb)
+        if forme(ca) not in tsv:
+            erreurs.append(f"line {n}: refused form changed")
             continue
-        _, lemme, genre, nombre = tsv[ca[1]][:4]
+        _, lemme, genre, nombre = tsv[forme(ca)][:4]
         traits = dict(t.split("=", 1) for t in cb[5].split("|")) if cb[5] != "_" else {}
         if (cb[2] != lemme or traits.get("Gender") != GENRES.get(genre, traits.get("Gender"))
                 or traits.get("Number") != NOMBRES.get(nombre, traits.get("Number"))):
