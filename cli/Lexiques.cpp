@@ -3,12 +3,14 @@
 
 #include "Lexiques.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <unistd.h>
 
 #include "DossierDonnees.h"
 #include "Lemmatiseur.h"
+#include "MessageErreur.h"
 #include "Paradigmes.h"
 
 namespace cli {
@@ -43,7 +45,8 @@ class SortieVersErreurs {
 
 } // namespace
 
-bool ChargerLexiques(const std::string& dossier, std::string& erreur, bool paradigmes) {
+bool ChargerLexiques(const std::string& dossier, std::string& erreur,
+                     std::vector<std::string>& enDefaut, bool paradigmes) {
     std::error_code code;
     if (!fs::is_directory(dossier, code)) {
         erreur = "dossier des lexiques introuvable : " + dossier;
@@ -54,12 +57,23 @@ bool ChargerLexiques(const std::string& dossier, std::string& erreur, bool parad
             "le dossier " + dossier + " ne contient aucun lexique (except_A.lex à except_H.lex)";
         return false;
     }
-    const bool charge = dossiers::ExecuterDans(dossier, [paradigmes] {
+    const bool charge = dossiers::ExecuterDans(dossier, [&enDefaut, &dossier, paradigmes] {
         SortieVersErreurs redirection;
+        // Each report is shown as before, and its file noted.
+        PresentateurErreur suivant;
+        suivant = InstallerPresentateur([&](const char* rapport, const char* titre) {
+            const std::string fichier = FichierRapporte();
+            const std::string nom = fichier.empty() ? dossier : fichier;
+            if (std::find(enDefaut.begin(), enDefaut.end(), nom) == enDefaut.end()) {
+                enDefaut.push_back(nom);
+            }
+            return suivant(rapport, titre);
+        });
         ChargerExceptions();
         if (paradigmes) {
             ChargerParadigmes();
         }
+        InstallerPresentateur(suivant);
     });
     if (!charge) {
         erreur = "dossier des lexiques inaccessible : " + dossier;

@@ -5,14 +5,18 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace cli {
 
 // Loads the eight lexicons by bare name from `dossier`, and the paradigm
-// lexicon too when `paradigmes`, then returns to the previous current directory. The reader's
-// "cannot open" lines are sent to standard error so that standard output carries results only.
-// Returns false, with a French reason, when the directory cannot be entered or holds none of the
-// eight files (nothing loaded).
-bool ChargerLexiques(const std::string& dossier, std::string& erreur, bool paradigmes = false);
+// lexicon too when `paradigmes`, then returns to the previous current
+// directory. The reader's "cannot open" lines are sent to standard error so
+// that standard output carries results only. Returns false, with a French
+// reason, when the directory cannot be entered or holds none of the eight
+// files (nothing loaded). `enDefaut` receives the path of each file that was
+// reported while loading (missing, unreadable or faulty), once.
+bool ChargerLexiques(const std::string& dossier, std::string& erreur,
+                     std::vector<std::string>& enDefaut, bool paradigmes = false);
 
 } // namespace cli

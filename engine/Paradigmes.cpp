@@ -17,6 +17,10 @@ namespace {
 
 // Buffer of the word reader, as for the other lexicons: 49 characters.
 constexpr std::uint16_t TAILLE_LECTURE = 50;
+// A paradigm file is read up to this size and this many entries, as the
+// other lexicons are: far beyond the shipped file (about 1,000 entries).
+constexpr std::size_t TAILLE_MAX_PARADIGMES = std::size_t{4} << 20;
+constexpr std::size_t NB_MAX_PARADIGMES = UINT16_MAX;
 const char* const SEPARATEUR_CASES = "-";
 const char* const FIN_ENTREE = "--";
 
@@ -149,6 +153,10 @@ void Lire(std::FILE* fichier) {
         if (lu == FIN_ENTREE) {
             Enregistrer(lue);
             lue = EntreeLue{};
+            if (entrees.size() == NB_MAX_PARADIGMES) { // the rest is not read
+                Signaler("Lexique plein : seuls les 65535 premiers paradigmes sont lus.");
+                return;
+            }
         } else if (lu == SEPARATEUR_CASES) {
             lue.Separer();
         } else {
@@ -165,17 +173,17 @@ void Lire(std::FILE* fichier) {
 
 void ChargerParadigmes(const char* nom) {
     LibererParadigmes();
-    std::FILE* fichier = fOuvrir(nom, "r");
-    if (fichier == nullptr) {
+    const RapportSurFichier rapport(nom);
+    const FichierEnMemoire fichier(nom, TAILLE_MAX_PARADIGMES);
+    if (fichier.Flux() == nullptr) {
         return;
     }
     try {
-        Lire(fichier);
+        Lire(fichier.Flux());
     } catch (const std::bad_alloc&) {
         LibererParadigmes();
         Signaler("Mémoire saturée ! Impossible de charger les paradigmes."_cp850);
     }
-    fFermer(fichier);
 }
 
 void LibererParadigmes() {
