@@ -5,7 +5,9 @@
 # Times adjora-cli, start-up and lexicon loading included, and prints words per
 # second and peak memory: over the benchmark word list, then over every form of
 # the reference (tools/lexiques/reference/adjectifs.tsv) with the shipped
-# lexicons and with eight empty ones. Best of N runs (default 5), wall clock
+# lexicons and with eight empty ones; then paradigms per second with --formes
+# over the reference lemmas, once and eight times over (flat memory: the same
+# peak whatever the input length). Best of N runs (default 5), wall clock
 # and processor time (user + system: less sensitive to a busy machine).
 # Usage: bench/debit_cli.sh [path/to/adjora-cli] [N]   (default: build/cli/adjora-cli)
 set -euo pipefail
@@ -23,6 +25,8 @@ trap 'rm -rf "$temp"' EXIT
 mkdir "$temp/vides"
 for lettre in A B C D E F G H; do : >"$temp/vides/except_$lettre.lex"; done
 grep -v '^#' "$reference" | cut -f1 >"$temp/formes.txt"
+grep -v '^#' "$reference" | cut -f2 | sort -u >"$temp/lemmes.txt"
+for _ in 1 2 3 4 5 6 7 8; do cat "$temp/lemmes.txt"; done >"$temp/lemmes8.txt"
 
 # mesurer LIBELLE ENTREE ARGUMENTS...: best wall time of N runs, peak RSS.
 mesurer() {
@@ -53,5 +57,7 @@ EOF
 mesurer "mots.txt, lexiques livrés" "$ici/mots.txt" "$binaire" --lexiques "$ici/../data"
 mesurer "formes de référence, lexiques livrés" "$temp/formes.txt" "$binaire" --lexiques "$ici/../data"
 mesurer "formes de référence, sans lexiques" "$temp/formes.txt" "$binaire" --lexiques "$temp/vides"
+mesurer "--formes, lemmes de référence" "$temp/lemmes.txt" "$binaire" --formes --lexiques "$ici/../data"
+mesurer "--formes, lemmes de référence huit fois" "$temp/lemmes8.txt" "$binaire" --formes --lexiques "$ici/../data"
 echo petit >"$temp/un.txt"
 mesurer "démarrage, chargement et un mot" "$temp/un.txt" "$binaire" --lexiques "$ici/../data"

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -15,6 +16,11 @@
 
 namespace {
 std::size_t rapports = 0;
+std::string cheminTemporaire;
+
+void SupprimerTemporaire() {
+    unlink(cheminTemporaire.c_str());
+}
 } // namespace
 
 void InstallerPresentateurMuet() {
@@ -48,4 +54,27 @@ void ChargerLexiquesDuFuzz() {
         std::abort();
     }
     RapportsRecus();
+}
+
+const std::string& CreerFichierTemporaire() {
+    const char* dossier = std::getenv("TMPDIR");
+    std::string modele = std::string(dossier != nullptr ? dossier : "/tmp") + "/adjora-fuzz-XXXXXX";
+    const int fd = mkstemp(modele.data());
+    if (fd < 0) {
+        std::abort();
+    }
+    close(fd);
+    cheminTemporaire = modele;
+    std::atexit(SupprimerTemporaire);
+    return cheminTemporaire;
+}
+
+void EcrireFichierTemporaire(const void* contenu, std::size_t longueur) {
+    std::FILE* f = std::fopen(cheminTemporaire.c_str(), "wb");
+    if (f == nullptr || (longueur != 0 && std::fwrite(contenu, 1, longueur, f) != longueur)) {
+        std::abort();
+    }
+    if (std::fclose(f) != 0) {
+        std::abort();
+    }
 }

@@ -34,12 +34,6 @@ void Verifier(bool condition) {
     }
 }
 
-void SupprimerTemporaire() {
-    if (!cheminTemporaire.empty()) {
-        unlink(cheminTemporaire.c_str());
-    }
-}
-
 void VerifierParadigme(const Paradigme& p, std::size_t tailleExplication) {
     Verifier(std::memchr(p.Lemme, '\0', TAILLE_MOT) != nullptr);
     for (const CaseParadigme& cas : p.Cases) {
@@ -91,16 +85,9 @@ const char* const PARADIGMES_MOTS =
     "banal - banale - banals banaux - banales --\n"
     "aigu - aiguë aigüe - aigus - aiguës aigües --\n"_cp850;
 
-void EcrireFichier(const void* contenu, std::size_t longueur) {
-    std::FILE* f = std::fopen(cheminTemporaire.c_str(), "wb");
-    Verifier(f != nullptr);
-    Verifier(longueur == 0 || std::fwrite(contenu, 1, longueur, f) == longueur);
-    Verifier(std::fclose(f) == 0);
-}
-
 void ChargerParadigmesDesMots() {
     if (!paradigmesDesMots) {
-        EcrireFichier(PARADIGMES_MOTS, std::strlen(PARADIGMES_MOTS));
+        EcrireFichierTemporaire(PARADIGMES_MOTS, std::strlen(PARADIGMES_MOTS));
         ChargerParadigmes(cheminTemporaire.c_str());
         Verifier(NbParadigmes() == 7 && RapportsRecus() == 0);
         paradigmesDesMots = true;
@@ -109,7 +96,7 @@ void ChargerParadigmesDesMots() {
 
 // The content as a paradigm file, then its first words inflected.
 void Fichier(const std::uint8_t* contenu, std::size_t longueur, std::size_t tailleExplication) {
-    EcrireFichier(contenu, longueur);
+    EcrireFichierTemporaire(contenu, longueur);
     ChargerParadigmes(cheminTemporaire.c_str());
     paradigmesDesMots = false;
     RapportsRecus();
@@ -129,13 +116,7 @@ void Fichier(const std::uint8_t* contenu, std::size_t longueur, std::size_t tail
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    const char* dossier = std::getenv("TMPDIR");
-    std::string modele = std::string(dossier != nullptr ? dossier : "/tmp") + "/adjora-fuzz-XXXXXX";
-    const int fd = mkstemp(modele.data());
-    Verifier(fd >= 0);
-    close(fd);
-    cheminTemporaire = modele;
-    std::atexit(SupprimerTemporaire);
+    cheminTemporaire = CreerFichierTemporaire();
     InstallerPresentateurMuet();
     ChargerLexiquesDuFuzz();
     return 0;

@@ -32,19 +32,6 @@ void Verifier(bool condition) {
     }
 }
 
-void SupprimerTemporaire() {
-    if (!cheminTemporaire.empty()) {
-        unlink(cheminTemporaire.c_str());
-    }
-}
-
-void EcrireFichier(const std::uint8_t* donnees, std::size_t taille) {
-    std::FILE* f = std::fopen(cheminTemporaire.c_str(), "wb");
-    Verifier(f != nullptr);
-    Verifier(taille == 0 || std::fwrite(donnees, 1, taille, f) == taille);
-    Verifier(std::fclose(f) == 0);
-}
-
 // The words of the content, split at every separator byte.
 std::vector<std::string> Decouper(const std::uint8_t* donnees, std::size_t taille) {
     std::vector<std::string> mots;
@@ -161,13 +148,7 @@ void ChargerLexiques(const std::vector<std::string>& attendus, bool finParMot) {
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    const char* dossier = std::getenv("TMPDIR");
-    std::string modele = std::string(dossier != nullptr ? dossier : "/tmp") + "/adjora-fuzz-XXXXXX";
-    const int fd = mkstemp(modele.data());
-    Verifier(fd >= 0);
-    close(fd);
-    cheminTemporaire = modele;
-    std::atexit(SupprimerTemporaire);
+    cheminTemporaire = CreerFichierTemporaire();
     InstallerPresentateurMuet();
     return 0;
 }
@@ -179,7 +160,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     const auto tailleTampon = static_cast<std::uint16_t>(2 + donnees[0] % 59);
     const std::uint8_t* contenu = donnees + 1;
     const std::size_t longueur = taille - 1;
-    EcrireFichier(contenu, longueur);
+    EcrireFichierTemporaire(contenu, longueur);
     RapportsRecus();
 
     const std::vector<std::string> attendus = Decouper(contenu, longueur);
