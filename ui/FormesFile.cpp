@@ -3,6 +3,7 @@
 
 #include "FormesFile.h"
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -45,6 +46,13 @@ QString Explications(const CaseParadigme& cas) {
     return textes.join(QStringLiteral("\n\n"));
 }
 
+// The table just holds its header and its two rows, in the dialog's font.
+void AjusterHauteur(QTableWidget* tableau) {
+    tableau->resizeRowsToContents();
+    tableau->setFixedHeight(tableau->horizontalHeader()->sizeHint().height() +
+                            tableau->verticalHeader()->length() + 2 * tableau->frameWidth());
+}
+
 } // namespace
 
 TFormesBox::TFormesBox(QWidget* proprietaire)
@@ -60,6 +68,7 @@ TFormesBox::TFormesBox(QWidget* proprietaire)
     for (int position = 0; position < NB_CASES; ++position) {
         Tableau->setItem(position / 2, position % 2, new QTableWidgetItem);
     }
+    AjusterHauteur(Tableau);
     connect(Tableau, &QTableWidget::currentCellChanged, this, &TFormesBox::AfficherExplication);
     connect(FormesButtonFermer, &QPushButton::clicked, this, &QDialog::reject);
 }
