@@ -11,8 +11,10 @@ namespace {
 const std::filesystem::path kJeux = ADJORA_CAS "/lexiques";
 
 TEST_F(SansLexiques, ChaqueJeuDonneSesRapportsEtSesListes) {
+    int jeux = 0;
     for (const auto& dossier : std::filesystem::directory_iterator(kJeux)) {
         SCOPED_TRACE(dossier.path().filename());
+        ++jeux;
         EXPECT_EQ(ChargerLexiques(dossier.path()), Lire(dossier.path() / "rapports"));
         if (std::filesystem::exists(dossier.path() / "listes")) {
             std::string listes;
@@ -26,12 +28,14 @@ TEST_F(SansLexiques, ChaqueJeuDonneSesRapportsEtSesListes) {
             EXPECT_EQ(listes, Lire(dossier.path() / "listes"));
         }
     }
+    EXPECT_GT(jeux, 0) << "no lexicon set in " << kJeux;
 }
 
 TEST_F(SansLexiques, CasDuFichier) {
     std::string jeu;
-    for (const auto& cas : LireCas(ADJORA_CAS "/analyses.tsv")) {
-        ASSERT_EQ(cas.size(), 6u);
+    for (const auto& cas : LireCas(ADJORA_CAS "/analyses.tsv", 6)) {
+        ASSERT_TRUE(std::filesystem::is_directory(kJeux / cas[1]))
+            << "unknown lexicon set " << cas[1];
         if (cas[1] != jeu) {
             ChargerLexiques(kJeux / (jeu = cas[1]));
         }

@@ -16,10 +16,12 @@ const std::filesystem::path kLecteur = ADJORA_CAS "/lecteur";
 // the rest of NOM.mots is one line per call (code, buffer, length), then the reports.
 TEST(Lecteur, CasDesFichiers) {
     const char* codes[] = {"MOT_LU", "DERNIER_MOT", "FIN_FICHIER"};
+    int fichiers = 0;
     for (const auto& f : std::filesystem::directory_iterator(kLecteur)) {
         if (f.path().extension() != ".txt") {
             continue;
         }
+        ++fichiers;
         const std::string attendu =
             Lire(std::filesystem::path(f.path()).replace_extension(".mots"));
         const auto taille = static_cast<std::uint16_t>(std::stoi(attendu.substr(7)));
@@ -38,6 +40,7 @@ TEST(Lecteur, CasDesFichiers) {
         EXPECT_EQ(lu + rapports.texte, attendu) << f.path();
         EXPECT_EQ(mot[taille], '\0') << f.path();
     }
+    EXPECT_GT(fichiers, 0) << "no case in " << kLecteur;
 }
 
 TEST(Lecteur, FichierAbsentOuDossierEtRecherche) {

@@ -1,30 +1,33 @@
 // SPDX-FileCopyrightText: 2026 Équipe Adjora
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The window as a user meets it: typing, keys, focus, actions, help, data, accessibility.
-#include <QPrinterInfo>
+// The window as a user meets it: typing, keys, focus, actions, printing, help,
+// data, start-up, accessibility.
+#include <QPrinter>
 #include <QtTest>
 #include <QtWidgets>
 #include <memory>
 
 #include "AboutBoxFile.h"
 #include "AdjoraConfig.h"
+#include "Demarrage.h"
 #include "FenetreAide.h"
 #include "MainFormFile.h"
-#include "MessageErreur.h"
-#include "Traductions.h"
+#include "PagesDeCode.h"
 
 namespace {
 
-// A temporary current folder: lexicons C (a lemma in capitals) and H, others empty, none
-// for the letters in `absents`; a help file when `aide`. Lexicons loaded meanwhile go with it.
+// A temporary current folder: lexicons C (two lemmas, one in capitals) and H, others empty,
+// none for the letters in `absents`; a help file when `aide`. Lexicons loaded meanwhile go
+// with it.
 struct Dossier {
     explicit Dossier(const QString& absents, bool aide = false) : precedent_(QDir::currentPath()) {
         QDir::setCurrent(dossier_.path());
         for (const QChar l : QStringLiteral("ABCDEFGH")) {
             if (!absents.contains(l)) {
                 Ecrire(QStringLiteral("except_%1.lex").arg(l),
-                       l == 'C' ? "blanche BLANC\n" : (l == 'H' ? "marron\n" : ""));
+                       l == 'C' ? "blanche BLANC\npécheresse pécheur\n"_cp850
+                                : (l == 'H' ? "marron\n" : ""));
             }
         }
         if (aide) {
@@ -43,19 +46,35 @@ struct Dossier {
     QTemporaryDir dossier_;
 };
 
-// The rows of a tab-separated case file of this folder, without # comments.
-QList<QStringList> Cas(const QString& nom) {
+// The rows of a tab-separated case file of this folder, without # comments. A missing or
+// empty file, or a row without `colonnes` columns, fails the test.
+QList<QStringList> Cas(const QString& nom, int colonnes) {
     QFile fichier(ADJORA_CAS "/" + nom);
-    if (!fichier.open(QIODevice::ReadOnly)) {
-        qFatal("cannot read %s", qPrintable(nom));
-    }
+    fichier.open(QIODevice::ReadOnly);
     QList<QStringList> lignes;
     for (const QString& l : QString::fromUtf8(fichier.readAll()).split('\n', Qt::SkipEmptyParts)) {
-        if (!l.startsWith('#')) {
-            lignes << l.split('\t');
+        const QStringList champs = l.split('\t');
+        if (!l.startsWith('#') && champs.size() == colonnes) {
+            lignes << champs;
+        } else if (!l.startsWith('#')) {
+            QTest::qFail(
+                qPrintable(nom + ": a row without " + QString::number(colonnes) + " columns: " + l),
+                __FILE__, __LINE__);
         }
     }
+    if (lignes.isEmpty()) {
+        QTest::qFail(qPrintable(nom + ": missing, unreadable or without cases"), __FILE__,
+                     __LINE__);
+    }
     return lignes;
+}
+
+// A key as Qt names it ("" for none); an unknown name fails the test.
+QKeySequence Touche(const QString& nom) {
+    if (QKeySequence(nom).toString() != nom) {
+        QTest::qFail(qPrintable("unknown key: " + nom), __FILE__, __LINE__);
+    }
+    return QKeySequence(nom);
 }
 
 QString Accessible(QObject* objet, QAccessible::Text quoi) {
@@ -70,7 +89,8 @@ class TestFenetre : public QObject {
     std::unique_ptr<Dossier> dossier_;
     std::unique_ptr<TMainForm> f_;
     TAboutBox aPropos_;
-    QStringList messages_; // print messages, in place of their box
+    QStringList messages_;           // print messages and printer requests, in place of their box
+    QPrinter* imprimante_ = nullptr; // the printer "chosen" in place of the print dialog
 
     QString Resultat() const { // lemma, texts of the selected gender and number items
         QStringList texte{f_->Lemme->text()};
@@ -81,14 +101,15 @@ class TestFenetre : public QObject {
     }
 
   private slots:
-    void initTestCase() {
-        QVERIFY(InstallerTraductionsQt());
-        AboutBox = &aPropos_;
-    }
+    void initTestCase() { AboutBox = &aPropos_; }
     void init() {
         dossier_ = std::make_unique<Dossier>("");
         f_ = std::make_unique<TMainForm>();
         f_->AfficherMessage = [this](const QString& texte) { messages_ << texte; };
+        f_->ChoisirImprimante = [this] {
+            messages_ << "impression";
+            return imprimante_;
+        };
         f_->show();
         QVERIFY(QTest::qWaitForWindowActive(f_.get()));
     }
@@ -104,9 +125,8 @@ class TestFenetre : public QObject {
         QTest::addColumn<QKeySequence>("touche");
         QTest::addColumn<QString>("champ");
         QTest::addColumn<QString>("resultat");
-        for (const QStringList& c : Cas("saisies.tsv")) {
-            QTest::newRow(qPrintable(c[0] + " " + c[1]))
-                << c[0] << QKeySequence(c[1]) << c[2] << c[3];
+        for (const QStringList& c : Cas("saisies.tsv", 4)) {
+            QTest::newRow(qPrintable(c[0] + " " + c[1])) << c[0] << Touche(c[1]) << c[2] << c[3];
         }
     }
     void saisie() {
@@ -123,10 +143,14 @@ class TestFenetre : public QObject {
         QCOMPARE(f_->Entree->text(), champ);
         QFETCH(QKeySequence, touche);
         QTest::keySequence(f_->Entree, touche);
+        const QString explication = f_->Explication->toPlainText();
+        QTest::keySequence(f_->Entree, touche); // again: the same result, not doubled
         QCOMPARE(Resultat(), resultat);
+        QCOMPARE(f_->Explication->toPlainText(), explication);
+        const bool analyse = !resultat.startsWith(',');
+        QCOMPARE(explication.isEmpty(), !analyse);
         // Announced to screen readers, the focus staying in the field.
-        QCOMPARE(Accessible(f_->Lemme, QAccessible::Description),
-                 resultat.startsWith(',') ? "Lemme" : resultat);
+        QCOMPARE(Accessible(f_->Lemme, QAccessible::Description), analyse ? resultat : "Lemme");
         QCOMPARE(QApplication::focusWidget(), f_->Entree);
     }
 
@@ -142,6 +166,11 @@ class TestFenetre : public QObject {
         QCOMPARE(Resultat(), ", -, -");                       // Tab analyses nothing
         QTest::mouseClick(f_->SpeedImprimer, Qt::LeftButton); // acts, takes no focus
         QCOMPARE(QApplication::focusWidget(), f_->Lemme);
+        QCOMPARE(f_->Lemme->font().pixelSize(), 11);
+        // The button's picture: its olive background transparent, its red light shown.
+        const QImage image = f_->SpeedImprimer->icon().pixmap(20).toImage();
+        QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+        QCOMPARE(image.pixel(14, 11), qRgb(255, 0, 0));
     }
 
     // The print and help actions, by button or key from anywhere in the window.
@@ -149,22 +178,49 @@ class TestFenetre : public QObject {
         QTest::addColumn<QString>("depuis");
         QTest::addColumn<QKeySequence>("touche");
         QTest::addColumn<QString>("effet");
-        for (const QStringList& c : Cas("actions.tsv")) {
-            QTest::newRow(qPrintable(c[0] + " " + c[1])) << c[0] << QKeySequence(c[1]) << c[2];
+        for (const QStringList& c : Cas("actions.tsv", 3)) {
+            QTest::newRow(qPrintable(c[0] + " " + c[1])) << c[0] << Touche(c[1]) << c[2];
         }
     }
     void actions() {
         QFETCH(QString, depuis);
         QFETCH(QKeySequence, touche);
         QFETCH(QString, effet);
-        if (effet != "aide" && !QPrinterInfo::availablePrinters().isEmpty()) {
-            QSKIP("a printer is configured on this machine");
-        }
         auto* cible = f_->findChild<QWidget*>(depuis);
+        QVERIFY2(cible, qPrintable("no control " + depuis));
         cible->setFocus();
-        touche.isEmpty() ? qobject_cast<QToolButton*>(cible)->click()
-                         : QTest::keySequence(cible, touche);
+        if (touche.isEmpty()) {
+            qobject_cast<QToolButton*>(cible)->click();
+        } else {
+            QTest::keySequence(cible, touche);
+        }
         QCOMPARE(messages_.join("") + (f_->Aide() && f_->Aide()->isVisible() ? "aide" : ""), effet);
+    }
+
+    // The print button prints the window to a PDF file, as to any printer: its image at its
+    // size on screen (96 pixels per inch) at the top left of the printable area, one page.
+    void impression() {
+        QTemporaryDir dossier;
+        QPrinter pdf(QPrinter::HighResolution);
+        pdf.setOutputFileName(dossier.filePath("fenetre.pdf"));
+        imprimante_ = &pdf;
+        f_->SpeedImprimer->click();
+        QVERIFY2(QProcess::execute("pdftoppm", {"-r", "96", "-png", pdf.outputFileName(),
+                                                dossier.filePath("page")}) == 0,
+                 "pdftoppm (poppler-utils) cannot render the printout");
+        QCOMPARE(QDir(dossier.path()).entryList({"page*"}), QStringList{"page-1.png"});
+        const QImage page(dossier.filePath("page-1.png")); // what is not white is printed:
+        const QRect encre = QRegion(QBitmap::fromImage(page.createMaskFromColor(qRgb(255, 255, 255),
+                                                                                Qt::MaskInColor)))
+                                .boundingRect();
+        const QRect attendu(pdf.pageLayout().paintRectPixels(96).topLeft(), f_->size());
+        QVERIFY2(attendu.adjusted(-1, -1, 1, 1).contains(encre) &&
+                     encre.contains(attendu.adjusted(1, 1, -1, -1)),
+                 QTest::toString(encre));
+        pdf.setOutputFileName("/nulle/part/fenetre.pdf"); // a job that cannot start
+        f_->SpeedImprimer->click();
+        QVERIFY(messages_.last().startsWith("L'impression n'a pas pu commencer"));
+        imprimante_ = nullptr;
     }
 
     void aide() {
@@ -177,28 +233,32 @@ class TestFenetre : public QObject {
         QVERIFY(!aide->isVisible());
         aide->PlacerAcote(f_->frameGeometry(), QRect(0, 0, 1920, 1080)); // room on the right
         QVERIFY(aide->frameGeometry().left() > f_->frameGeometry().right());
-        // The shipped help tells the keys.
+        // The shipped help tells the keys, its accents right.
         QVERIFY(aide->Ouvrir(ADJORA_DONNEES_BUILD "/Adjora.hlp"));
-        QVERIFY(aide->toPlainText().contains("F1 : ") && aide->toPlainText().contains("Ctrl+P : "));
+        for (const char* texte : {"F1 : ", "Ctrl+P : ", "Utiliser la fenêtre"}) {
+            QVERIFY2(aide->toPlainText().contains(texte), texte);
+        }
     }
 
     void aPropos() {
-        bool modale = false, ouverte = false;
+        bool modale = false, ouverte = false, fermee = false;
         QTimer::singleShot(0, this, [&] {
             QTRY_VERIFY(AboutBox->isVisible());
             modale = QApplication::activeModalWidget() == AboutBox;
             QTest::keyClick(AboutBox->AboutButtonOk, Qt::Key_Escape); // no cancel button
             ouverte = AboutBox->isVisible();
             QTest::keyClick(AboutBox->AboutButtonOk, Qt::Key_Return);
+            fermee = !AboutBox->isVisible();
+            AboutBox->reject(); // never left open
         });
         QTest::mouseClick(f_->SpeedApropos, Qt::LeftButton);
-        QVERIFY(modale && ouverte && !AboutBox->isVisible());
+        QVERIFY(modale && ouverte && fermee);
     }
 
     void nomsAccessibles_data() { // noms.tsv: control, accessible name, description
         QTest::addColumn<QString>("attendu");
-        for (const QStringList& c : Cas("noms.tsv")) {
-            QTest::newRow(qPrintable(c[0])) << c[1] + "|" + c.value(2);
+        for (const QStringList& c : Cas("noms.tsv", 3)) {
+            QTest::newRow(qPrintable(c[0])) << c[1] + "|" + c[2];
         }
     }
     void nomsAccessibles() {
@@ -206,6 +266,7 @@ class TestFenetre : public QObject {
         const QString nom = QTest::currentDataTag();
         QWidget* controle = f_->findChild<QWidget*>(nom);
         controle = controle ? controle : AboutBox->findChild<QWidget*>(nom);
+        QVERIFY2(controle, qPrintable("no control " + nom));
         const QString description = Accessible(controle, QAccessible::Description);
         QCOMPARE(Accessible(controle, QAccessible::Name) + "|" + description, attendu);
         if (qobject_cast<QToolButton*>(controle)) { // the hint, with the key if any
@@ -214,18 +275,25 @@ class TestFenetre : public QObject {
     }
 
     void donnees_data() {
-        QTest::addColumn<QString>("absents"); // lexicons missing from the current folder
-        QTest::addColumn<bool>("aideIci");    // a help file in the current folder
-        QTest::addColumn<int>("rapports");    // boxes naming a missing file
-        QTest::addColumn<QString>("lemme");   // of "belles"
-        QTest::newRow("ici") << "" << true << 0 << "bel";
-        QTest::newRow("ici, D absent") << "D" << false << 1 << "bel";
+        QTest::addColumn<QString>("absents");   // lexicons missing from the current folder
+        QTest::addColumn<bool>("aideIci");      // a help file in the current folder
+        QTest::addColumn<QString>("programme"); // "" this one; "-": no data folder but "."
+        QTest::addColumn<int>("rapports");      // boxes naming a missing file
+        QTest::addColumn<QString>("lemme");     // of "belles"
+        QTest::newRow("ici") << "" << true << "" << 0 << "bel";
+        QTest::newRow("ici, D absent") << "D" << false << "" << 1 << "bel";
         // From another folder: every lexicon and the help from the source tree.
-        QTest::newRow("ailleurs") << "ABCDEFGH" << false << 0 << "beau";
+        QTest::newRow("ailleurs") << "ABCDEFGH" << false << "" << 0 << "beau";
+        // Installed: all eight lexicons from <bindir>/../share/adjora, the help from the source
+        // tree.
+        QTest::newRow("installé") << "ABCDEFGH" << false << "bin/adjora" << 7 << "belles";
+        // No lexicon anywhere: the current folder's files are reported.
+        QTest::newRow("nulle part") << "ABCDEFGH" << false << "-" << 8 << "bel";
     }
     void donnees() {
         QFETCH(QString, absents);
         QFETCH(bool, aideIci);
+        QFETCH(QString, programme);
         QFETCH(int, rapports);
         QFETCH(QString, lemme);
         cleanup();
@@ -236,8 +304,12 @@ class TestFenetre : public QObject {
                 return 1;
             });
         dossier_ = std::make_unique<Dossier>(absents, aideIci);
+        QDir().mkpath("share/adjora");
+        Dossier::Ecrire("share/adjora/except_H.lex", "belles\n"); // used once installed only
+        std::vector<std::string> dossiers = DossiersDonnees(programme.toStdString());
+        dossiers.resize(programme == "-" ? 1 : dossiers.size());
         const QString ici = QDir::currentPath();
-        f_ = std::make_unique<TMainForm>();
+        f_ = std::make_unique<TMainForm>(nullptr, dossiers);
         QCOMPARE(QDir::currentPath(), ici);
         InstallerPresentateur(avant);
         QCOMPARE(ouvertures, rapports);
@@ -245,13 +317,33 @@ class TestFenetre : public QObject {
         QTest::keyClick(f_->Entree, Qt::Key_Return);
         QCOMPARE(f_->Lemme->text(), lemme);
         QCOMPARE(QFileInfo(f_->FichierAide()).absoluteFilePath(),
-                 QFileInfo(aideIci ? "Adjora.hlp" : ADJORA_DONNEES_BUILD "/Adjora.hlp")
+                 QFileInfo(aideIci || programme == "-" ? "Adjora.hlp"
+                                                       : ADJORA_DONNEES_BUILD "/Adjora.hlp")
                      .absoluteFilePath());
     }
 
-    void dialoguesEnFrancais() {
-        const QDialogButtonBox boutons(QDialogButtonBox::Cancel);
-        QCOMPARE(boutons.buttons().at(0)->text().remove('&'), "Annuler");
+    // Start-up: the lexicons' reports in boxes before the window, decoded; then the window,
+    // the about box and Qt's texts in French until the window is closed; exit status 0.
+    void demarrage() {
+        cleanup();
+        dossier_ = std::make_unique<Dossier>("D");
+        AboutBox = nullptr; // the program makes its own
+        QStringList vu;
+        QTimer::singleShot(0, this, [&vu] {
+            const QDialogButtonBox boutons(QDialogButtonBox::Cancel);
+            vu << MainForm->windowTitle() << (AboutBox ? AboutBox->windowTitle() : "-")
+               << boutons.buttons().at(0)->text().remove('&');
+            MainForm->close();
+        });
+        const int statut = Demarrer(
+            [&vu](const QString& titre, const QString& texte) { vu << titre + "\n" + texte; });
+        AboutBox = &aPropos_;
+        QCOMPARE(statut, 0);
+        QCOMPARE(vu.join("|"), "Erreur à l'execution\nErreur !\n\n* MESSAGE : Opération "
+                               "impossible\n* MODULE : GESTION DES FICHIERS\n* FONCTION : "
+                               "fOuvrir\n\nReportez toute erreur afin qu'elle soit corrigée "
+                               "à\n" ADJORA_MAINTENEUR_NOM " : " ADJORA_MAINTENEUR_EMAIL
+                               "\nMerci !|Adjora 1.0|A propos de...|Annuler");
     }
 };
 
