@@ -5,10 +5,12 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "Analyseur.h"
 #include "Mots.h"
+#include "PagesDeCode.h"
 
 namespace cli {
 
@@ -100,6 +102,53 @@ void EcrireDivers(std::string_view colonne, const Reponse& reponse, std::string&
     Joindre(divers, sortie);
 }
 
+// The value of the item `nom` of a FEATS or MISC column, if it has one.
+std::optional<std::string> Valeur(std::string_view colonne, std::string_view nom) {
+    for (const std::string& element : Elements(colonne)) {
+        if (Nom(element) == nom && element.size() > nom.size() + 1) {
+            return element.substr(nom.size() + 1);
+        }
+    }
+    return std::nullopt;
+}
+
+// A numeral or pronominal type, or a foreign word: no qualifying adjective.
+bool TraitsNonQualificatifs(std::string_view traits) {
+    return Valeur(traits, "NumType") || Valeur(traits, "PronType") ||
+           Valeur(traits, "Foreign") == "Yes";
+}
+
+// An ordinal written with Arabic or capital Roman numerals: 1er, 1re, 1ère,
+// 2e, 2ème, 2nd, 2nde, XIIe, Ier, and their plurals.
+bool OrdinalEnChiffres(std::string_view forme) {
+    static constexpr std::array<std::string_view, 11> FINALES = {
+        "e", "è", "ème", "eme", "er", "re", "ère", "d", "de", "nd", "nde"};
+    std::size_t debut = forme.find_first_not_of("0123456789");
+    if (debut == 0) {
+        debut = forme.find_first_not_of("IVXLC");
+    }
+    if (debut == 0 || debut == forme.npos) {
+        return false;
+    }
+    std::string_view finale = forme.substr(debut);
+    if (finale.size() > 1 && finale.back() == 's') {
+        finale.remove_suffix(1);
+    }
+    return std::find(FINALES.begin(), FINALES.end(), finale) != FINALES.end();
+}
+
+// The indefinite adjectives, which never qualify a noun. Those that also
+// have a qualifying use (certain, nul, divers, différent, quelconque) are
+// analysed: their answer is right in both uses.
+bool Indefini(const std::string& mot1252) {
+    static const std::array<std::string, 24> INDEFINIS = {
+        "aucun",        "aucune",    "aucuns",  "aucunes",  "autre",   "autres",
+        "chaque",       "maint",     "mainte",  "maints",   "maintes", "même"_cp1252,
+        "mêmes"_cp1252, "plusieurs", "quelque", "quelques", "tel",     "telle",
+        "tels",         "telles",    "tout",    "toute",    "tous",    "toutes"};
+    return std::find(INDEFINIS.begin(), INDEFINIS.end(), mot1252) != INDEFINIS.end();
+}
+
 } // namespace
 
 std::string EchapperDivers(std::string_view texte) {
@@ -136,11 +185,15 @@ LigneConllu TraiterLigneConllu(std::string_view ligne, Analyseur& analyseur, boo
     if (nombre != COLONNES) {
         resultat.erreur = "ligne mal formée : " + std::to_string(nombre) + " colonne" +
                           (nombre > 1 ? "s" : "") + " au lieu de 10";
-    } else if (c[UPOS] == "ADJ" && EstEntier(c[ID])) {
-        const MotPrepare prepare = PreparerMot(c[FORME]);
+    } else if (c[UPOS] == "ADJ" && EstEntier(c[ID]) && !TraitsNonQualificatifs(c[TRAITS])) {
+        // A misspelt token is analysed on the form its annotators give.
+        const std::optional<std::string> correcte =
+            Valeur(c[TRAITS], "Typo") == "Yes" ? Valeur(c[DIVERS], "CorrectForm") : std::nullopt;
+        const std::string_view forme = correcte ? std::string_view(*correcte) : c[FORME];
+        const MotPrepare prepare = PreparerMot(forme);
         if (!prepare.accepte) {
             resultat.erreur = "forme laissée telle quelle : " + prepare.erreur;
-        } else {
+        } else if (!OrdinalEnChiffres(forme) && !Indefini(prepare.mot1252)) {
             resultat.remarque = prepare.remarque;
             const Reponse& reponse = analyseur.Analyser(prepare.mot1252);
             for (std::size_t i = 0; i < COLONNES; ++i) {

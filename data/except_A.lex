@@ -7,7 +7,6 @@ acquis
 admis
 afghano-pakistanais
 agenais
-agenois
 aindinois
 aixois
 albanais
@@ -69,7 +68,6 @@ bƒlois
 bamakois
 bangladais
 barcelonais
-barrois
 bas
 basquais
 bassamois
@@ -94,7 +92,6 @@ bl‚sois
 bogotanais
 bolb‚cais
 bolognais
-bolonais
 bordelais
 bostonnais
 botswanais
@@ -108,7 +105,6 @@ brugeois
 bruxellois
 burundais
 cabus
-caenais
 caennais
 calabrais
 camarguais
@@ -130,7 +126,6 @@ charentais
 charolais
 chavillois
 chinois
-chr‚tiens-d‚mocrates
 ci-inclus
 cingalais
 cinghalais
@@ -253,11 +248,9 @@ hongrois
 icaunais
 impr‚cis
 incirconcis
-incis
 inclus
 incompris
 inconquis
-incus
 ind‚cis
 indivis
 indo-malais
@@ -362,7 +355,6 @@ pers
 pervers
 p‚tersbourgeois
 petit-bourgeois
-petits-bourgeois
 pi‚montais
 polonais
 ponantais
@@ -371,7 +363,6 @@ pragois
 praguois
 pr‚ardennais
 pr‚cis
-premiers-n‚s
 pris
 prochinois
 profus
@@ -422,10 +413,6 @@ sierra-l‚onais
 sino-fran‡ais
 sino-japonais
 sis
-sociaux-chr‚tiens
-sociaux-d‚mocrates
-sociaux-r‚volutionnaires
-sommants
 soudanais
 soumis
 sournois

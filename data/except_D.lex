@@ -203,7 +203,6 @@ chromophile
 chypriote
 cidricole
 cin‚phile
-cisto‹de
 cladocŠre
 claude
 cocasse
@@ -295,10 +294,8 @@ ductile
 dul‡aquicole
 dulcicole
 duraille
-‚bionite
 ‚carlate
 ‚go‹ste
-‚l‚ate
 ‚lectrophile
 ellipso‹de
 ‚m‚rite
@@ -365,7 +362,6 @@ germanophile
 g‚rontophile
 gl‚no‹de
 glischro‹de
-goodie
 gracile
 grandiose
 granito‹de
@@ -447,7 +443,6 @@ impubŠre
 inapte
 incommode
 inculte
-incuse
 ind‚l‚bile
 indigeste
 indigŠte
@@ -481,7 +476,6 @@ isra‚lite
 italiote
 jacobite
 jaunasse
-jdanovo-mao‹ste
 johannite
 joncac‚e
 jouette
@@ -517,7 +511,6 @@ luddite
 lympho‹de
 lyophile
 macroc‚phale
-mahrate
 mahratte
 malade
 malawite
@@ -603,7 +596,6 @@ naxalite
 n‚crophile
 n‚faste
 n‚gro‹de
-n‚omao‹ste
 n‚ophyte
 neutrophile
 n‚vroptŠre
@@ -643,7 +635,6 @@ palato-glosse
 palmipartite
 palmipŠde
 palude
-panchypriote
 panslave
 papabile
 papav‚rac‚e
@@ -658,7 +649,6 @@ parturiente
 passe-bande
 patriote
 p‚dophile
-p‚lohygrophile
 pentamŠre
 p‚pŠre
 p‚renne
@@ -872,7 +862,6 @@ volubile
 wahhabite
 wyandotte
 x‚nophile
-x‚roh‚liophile
 x‚rophile
 xipho‹de
 xyloglotte

@@ -1,4 +1,3 @@
-abaisseuse
 abatteuse
 aboyeuse
 abrutisseuse
@@ -8,7 +7,6 @@ accoucheuse
 accrocheuse
 acheteuse
 acqu‚reuse
-affaiblisseuse
 affameuse
 affineuse
 agrafeuse
@@ -19,13 +17,11 @@ al‚seuse
 ambleuse
 amortisseuse
 amuseuse
-apporteuse
 approvisionneuse
 argilo-limoneuse
 arnaqueuse
 arpenteuse
 assainisseuse
-asservisseuse
 autoporteuse
 avaliseuse
 avertisseuse
@@ -52,7 +48,6 @@ brouilleuse
 brouteuse
 bruleuse
 br–leuse
-buccinateuse
 butineuse
 buveuse
 cajoleuse
@@ -76,9 +71,7 @@ chipeuse
 chipoteuse
 chuchoteuse
 clabaudeuse
-climatiseuse
 co-employeuse
-codemandeuse
 coemployeuse
 complimenteuse
 concasseuse
@@ -93,27 +86,21 @@ crƒneuse
 criailleuse
 crieuse
 critiqueuse
-croiseuse
 dateuse
 d‚blayeuse
-d‚bourbeuse
 d‚capiteuse
 d‚catisseuse
 d‚chaumeuse
-d‚clencheuse
 d‚fonceuse
 d‚molisseuse
 d‚rangeuse
 d‚robeuse
-d‚tartreuse
-d‚trompeuse
 d‚voreuse
 dilapideuse
 discutailleuse
 discuteuse
 disputeuse
 diviseuse
-dogmatiseuse
 dompteuse
 dormeuse
 doseuse
@@ -126,7 +113,6 @@ effaceuse
 ‚greneuse
 embrasseuse
 empoisonneuse
-encreuse
 engendreuse
 enjambeuse
 enj“leuse
@@ -142,7 +128,6 @@ envahisseuse
 ‚reinteuse
 ergoteuse
 esbroufeuse
-escorteuse
 ethno-religieuse
 ‚tireuse
 extenseuse
@@ -155,7 +140,6 @@ flagorneuse
 flaireuse
 flƒneuse
 flatteuse
-fl‚chisseuse
 fonceuse
 foreuse
 fouetteuse
@@ -194,12 +178,10 @@ h‚bergeuse
 herseuse
 hurleuse
 imageuse
-insulteuse
 inverseuse
 investisseuse
 inviteuse
 jacasseuse
-jalonneuse
 jappeuse
 jaseuse
 joueuse
@@ -266,7 +248,6 @@ poseuse
 pourrisseuse
 prˆcheuse
 pr‚curseuse
-pr‚henseuse
 preneuse
 presseuse
 prˆteuse

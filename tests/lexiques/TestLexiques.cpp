@@ -23,11 +23,12 @@ std::vector<double> Precision(const std::string& fichier, bool courantes) {
         const auto& cible = *std::find_if(references.begin(), references.end(), [&](auto& ref) {
             return ref[1] == r.lemme || &ref == &references.back();
         });
-        justes[0] += 100.0 * (cible[1] == r.lemme) / static_cast<double>(formes.size());
-        justes[1] +=
-            100.0 * (cible.at(2)[0] == "mfee"[r.genre % 4]) / static_cast<double>(formes.size());
-        justes[2] +=
-            100.0 * (cible.at(3)[0] == "spii"[r.nombre % 4]) / static_cast<double>(formes.size());
+        justes[0] += cible[1] == r.lemme;
+        justes[1] += cible.at(2)[0] == "mfee"[r.genre % 4];
+        justes[2] += cible.at(3)[0] == "spii"[r.nombre % 4];
+    }
+    for (double& j : justes) {
+        j = 100.0 * j / static_cast<double>(formes.size());
     }
     return justes;
 }
@@ -41,6 +42,16 @@ TEST_F(SansLexiques, SeulsLesLexiquesLivresAtteignentLesSeuils) {
                                  p[2] >= std::stod(s.at(4));
             EXPECT_EQ(atteint, livres) << s[0] << (livres ? "" : " without lexicons") << ": lemma "
                                        << p[0] << ", gender " << p[1] << ", number " << p[2];
+        }
+    }
+}
+
+TEST_F(SansLexiques, LesMotsEcartesNeSontDansAucuneListe) {
+    EXPECT_EQ(ChargerLexiques(ADJORA_DONNEES_BUILD), "");
+    for (const auto& ligne : LireCas(ADJORA_CAS "/hors_listes.tsv", 1)) {
+        for (const auto& [nom, liste] : Listes()) {
+            EXPECT_EQ(PositionMot(En1252(ligne[0]).c_str(), liste), 0)
+                << ligne[0] << ", list " << nom;
         }
     }
 }

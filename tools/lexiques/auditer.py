@@ -2,13 +2,18 @@
 # SPDX-FileCopyrightText: 2026 Équipe Adjora
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""Audits the shipped lexicons against a second source, the Lefff.
+"""Audits the shipped lexicons and the reference they come from, most
+suspicious first.
 
-For every entry of the eight files (what its list asserts: lemma, gender,
-number) and for every reference form whose answer a list decides, checks
-whether the Lefff adjective entries agree, and writes the disagreements
-grouped by kind with counts. Common adjectives are listed in full with the
-hand decision of corrections.tsv, if any.
+Every entry of the eight files, every reference form whose answer a list
+decides or whose lemma is a common adjective, every form of both genders
+that the engine answers with one gender and every form added from the Lefff
+is looked at for the signs of a bad
+entry (SIGNES below). Each suspect gets a score, the sum of the weights of
+its signs (more for a common adjective); audit.txt lists the suspects that
+corrections.tsv has not decided yet by score, then the decided ones, then
+counts what the Lefff merely lacks (unknown words, nouns outside lists C-G,
+compounds, participles), and lists those entries at the very end.
 
 Usage: auditer.py [--lexiques DIR] [--cli PATH] [-o FILE]
 (run extraire_lefff.py first; auditer.sh does both)
@@ -40,11 +45,23 @@ ROLES = {
     "H": (lambda c, l: c, "e", "i"),
 }
 
+# The signs of a bad entry and their weights.
+PLURIEL = "lemme au pluriel"
+FINALE = "lemme qui n'est pas la forme moins une finale connue"
+NOM = "nom seulement pour le Lefff, dans les listes C à E ou G"
+NOM_F = "nom seulement pour le Lefff, dans la liste F (nom d'agent en -euse)"
+VOISIN = "à une lettre de l'adjectif de Dicollecte"
+CONTREDITE = "contredite par le Lefff"
+EPICENE = "épicène en -e rendu d'un seul genre"
+LIMITE = "épicène sans -e final rendu masculin (limite des règles)"
+AJOUT = "ajoutée du Lefff"
+COURANT = "adjectif courant"
+SIGNES = {PLURIEL: 5, FINALE: 4, NOM: 4, NOM_F: 2, VOISIN: 3, CONTREDITE: 3, EPICENE: 3, AJOUT: 1,
+          LIMITE: 1, COURANT: 2}
+
 PLIER = str.maketrans("âêîôûäëïöüè", "aeiouaeioué")
 
 ACCORD = "accord"
-GENRES = {"m": "masculin", "f": "féminin", "e": "épicène"}
-NOMBRES = {"s": "singulier", "p": "pluriel", "i": "invariable"}
 
 
 def plier(mot):
@@ -92,8 +109,9 @@ class Lefff:
         return any(l != lemme and plier(l) == plier(lemme) for l, _, _ in self.formes[forme])
 
 
-def nature(forme, lemme, verdict, lefff_, types):
-    """The kind a disagreement belongs to."""
+def absence(forme, lemme, verdict, lefff_, types):
+    """The kind of absence from the Lefff's adjectives, or None when the
+    verdict is a disagreement."""
     if lefff_.rectifiee(forme, lemme):
         return "orthographe rectifiée (1990) ou variante d'accent"
     if "-" in forme:
@@ -101,94 +119,178 @@ def nature(forme, lemme, verdict, lefff_, types):
     if verdict.startswith("participe") or "P" in types:
         return "participe"
     if verdict.startswith(("nom seulement", "absente", "inconnue")):
-        return "pas adjectif dans le Lefff : " + verdict.split(" (")[0].replace(" dans le Lefff", "")
-    return "erreur d'une des sources : " + verdict.split(" (")[0]
+        return verdict.split(" (")[0].replace(" dans le Lefff", " dans le Lefff")
+    return None
 
 
 def lire_decisions(chemin=CORRECTIONS):
+    """{form or lemma: the first row of corrections.tsv that names it}."""
     decisions = {}
     with open(chemin, encoding="utf-8") as f:
         for ligne in f:
             corps, _, raison = ligne.partition("#")
             champs = corps.split()
             if len(champs) >= 3:
-                decisions.setdefault(champs[1], f"{' '.join(champs)}  # {raison.strip()}")
+                for mot in champs[1:3]:
+                    decisions.setdefault(mot, f"{' '.join(champs)}  # {raison.strip()}")
     return decisions
 
 
-def auditer_entrees(lexiques, formes, lefff_):
-    """[(kind, line)] for every shipped entry the Lefff does not confirm."""
-    lignes, total = [], 0
-    for lettre in ref.LISTES:
-        lemme_de, genres, nombres = ROLES[lettre]
-        for cle, associe in lexiques[lettre].items():
-            total += 1
-            lemme = lemme_de(cle, associe)
-            v = lefff_.verdict(cle, lemme, genres, nombres)
-            if v == ACCORD:
+def dernier(mot):
+    return mot.split("-")[-1]
+
+
+def pluriel_apparent(lemme, formes):
+    """True when a singular entry's lemma reads as a plural: a plural ending
+    (-es, -és, -ées, -ants, -ents), or an s or x after a form that is a lemma
+    of its own (cotiennes, chrétiennes-démocrates)."""
+    if lemme.endswith(("es", "és", "ants", "ents")):
+        return True
+    sans = lemme[:-1]
+    return lemme.endswith(("s", "x")) and any(l.lemme == sans for l in formes.get(sans, ()))
+
+
+def finale_inconnue(forme, lemme):
+    """True when the lemma of a feminine is not the form less a known
+    ending: neither its regular inflection nor a shorter word that shares
+    all but its last two letters (compounds: their last part)."""
+    forme, lemme = dernier(forme), dernier(lemme)
+    if ref.reguliere(forme, lemme, "f", "s"):
+        return False
+    return len(lemme) > len(forme) or len(os.path.commonprefix([forme, lemme])) < len(lemme) - 2
+
+
+class Audit:
+    def __init__(self, formes, lexiques, lefff_, resultats, courants):
+        self.formes = formes
+        self.lexiques = lexiques
+        self.lefff = lefff_
+        self.resultats = resultats
+        self.courants = courants
+        self.dicollecte = {f for f, ls in formes.items() if any(set(l.types) & set("ANP") for l in ls)}
+        self.alphabet = sorted({c for f in self.dicollecte for c in f})
+        self.suspects = collections.defaultdict(lambda: {"signes": {}, "dit": set(), "lemmes": set()})
+        self.absentes = collections.defaultdict(list)
+
+    def signaler(self, mot, dit, signe, detail="", lemme=None):
+        s = self.suspects[mot]
+        s["dit"].add(dit)
+        s["lemmes"].add(lemme or mot)
+        s["signes"].setdefault(signe, detail)
+
+    def voisin(self, mot):
+        """A Dicollecte adjective one letter away from a word it lacks (a
+        plural less its s, a list key, is not lacking)."""
+        if mot in self.dicollecte or mot + "s" in self.dicollecte:
+            return None
+        return next((v for v in ref.voisins(mot, self.alphabet) if v in self.dicollecte), None)
+
+    def courant(self, mot):
+        return any(l.lemme in self.courants for l in self.formes.get(mot, ()))
+
+    def entrees(self):
+        """Signs on every entry of the eight files; returns their count."""
+        total = 0
+        for lettre in ref.LISTES:
+            lemme_de, genres, nombres = ROLES[lettre]
+            for cle, associe in self.lexiques[lettre].items():
+                total += 1
+                lemme = lemme_de(cle, associe)
+                dit = f"liste {lettre} -> {lemme}/{genres}/{nombres}"
+                self.formes_signes(cle, lemme, dit, lettre in "CDEFG", "s" in nombres and lettre != "H")
+                if lettre in "CG" and cle != lemme and finale_inconnue(cle, lemme):
+                    self.signaler(cle, dit, FINALE, lemme=lemme)
+                v = self.lefff.verdict(cle, lemme, genres, nombres)
+                if v == ACCORD:
+                    continue
+                types = "".join(l.types for l in self.formes.get(cle, []))
+                genre = absence(cle, lemme, v, self.lefff, types)
+                if genre is None:
+                    self.signaler(cle, dit, CONTREDITE, v, lemme)
+                elif genre.startswith("nom seulement") and lettre in "CDEFG":
+                    self.signaler(cle, dit, NOM_F if lettre == "F" else NOM, lemme=lemme)
+                elif cle not in self.suspects:
+                    self.absentes[genre].append(f"{cle}  {dit} : {v}")
+        return total
+
+    def formes_signes(self, mot, lemme, dit, c_a_g, singulier):
+        """The signs a word and its lemma carry whatever list holds them."""
+        if singulier and pluriel_apparent(lemme, self.formes):
+            self.signaler(mot, dit, PLURIEL, lemme=lemme)
+        for m in {mot, lemme}:
+            v = self.voisin(m)
+            if v:
+                self.signaler(mot, dit, VOISIN, f"{m} ~ {v}", lemme)
+        if all(l.types == "L" for l in self.formes.get(mot, [ref.Ligne("", "", "", "K")])):
+            self.signaler(mot, dit, AJOUT, lemme=lemme)
+        if self.courant(mot):
+            self.signaler(mot, dit, COURANT, lemme=lemme)
+
+    def formes_decidees(self):
+        """Signs on the reference forms whose answer a list decides, and on
+        those of the common adjectives; returns the count of the first."""
+        total = 0
+        for f in sorted(self.formes):
+            r = self.resultats[f]
+            decidee = gen.entree_appliquee(f, r, self.lexiques) is not None
+            if not decidee and not self.courant(f):
                 continue
-            types = "".join(l.types for l in formes.get(cle, []))
-            lignes.append((nature(cle, lemme, v, lefff_, types),
-                           f"{lettre} {cle} -> {lemme}/{genres}/{nombres} : {v}"))
-    return total, lignes
+            total += decidee
+            _, cible = ref.noter(self.formes[f], r)
+            dit = f"référence {cible.lemme}/{cible.genre}/{cible.nombre}"
+            self.formes_signes(f, cible.lemme, dit, False, cible.nombre == "s")
+            v = self.lefff.verdict(f, cible.lemme, cible.genre, cible.nombre)
+            if v != ACCORD and absence(f, cible.lemme, v, self.lefff, cible.types) is None:
+                self.signaler(f, dit, CONTREDITE, v, cible.lemme)
+        return total
+
+    def epicenes(self):
+        """Forms of both genders answered with one gender, one suspect per lemma."""
+        par_lemme = collections.defaultdict(list)
+        for f, lignes in self.formes.items():
+            r = self.resultats[f]
+            _, cible = ref.noter(lignes, r)
+            if cible.genre == "e" and r.genre in "mf":
+                par_lemme[cible.lemme].append((f, r.genre))
+        for lemme, formes in par_lemme.items():
+            rendu = "/".join(sorted({"masculin" if g == "m" else "féminin" for _, g in formes}))
+            dit = f"{', '.join(sorted(f for f, _ in formes))} rendus {rendu}"
+            fin_e = all(f.rstrip("s").endswith("e") for f, _ in formes)
+            self.signaler(lemme, dit, EPICENE if fin_e else LIMITE)
+            if self.courant(lemme):
+                self.signaler(lemme, dit, COURANT)
+
+    def ajouts(self):
+        """The forms added from the Lefff, one suspect per lemma."""
+        par_lemme = collections.defaultdict(list)
+        for f, lignes in self.formes.items():
+            for l in lignes:
+                if l.types == "L":
+                    par_lemme[l.lemme].append(f)
+        for lemme, formes in par_lemme.items():
+            if not any(f in self.suspects for f in formes):
+                self.signaler(lemme, "formes " + ", ".join(sorted(formes)), AJOUT)
 
 
-def auditer_formes(formes, resultats, lexiques, lefff_):
-    """Compares the reference analysis of every form a list decides."""
-    lignes, total = [], 0
-    for f in sorted(formes):
-        r = resultats[f]
-        if not gen.entree_appliquee(f, r, lexiques):
+def score(suspect):
+    return sum(SIGNES[s] for s in suspect["signes"])
+
+
+def lignes_suspects(suspects, decisions):
+    """(undecided lines, decided lines), each by score then word."""
+    rangs = sorted(suspects.items(), key=lambda kv: (-score(kv[1]), kv[0]))
+    libres, decides = [], []
+    for mot, s in rangs:
+        if list(s["signes"]) == [COURANT]:
             continue
-        total += 1
-        _, cible = ref.noter(formes[f], r)
-        v = lefff_.verdict(f, cible.lemme, cible.genre, cible.nombre)
-        if v == ACCORD:
-            continue
-        texte = f"{f} -> {cible.lemme}/{cible.genre}/{cible.nombre} : {v}"
-        genre = nature(f, cible.lemme, v, lefff_, cible.types)
-        lignes.append((genre, texte))
-    return total, lignes
-
-
-def auditer_courants(formes, lefff_, courants, decisions):
-    """Every form that either source, or the Lefff for an accent variant,
-    ties to a common adjective, where the two sources share no analysis."""
-    candidates = set()
-    for f, analyses in formes.items():
-        if any(l.lemme in courants for l in analyses):
-            candidates.add(f)
-    for f, analyses in lefff_.formes.items():
-        if any(l in courants for l, _, _ in analyses):
-            candidates.add(f)
-            candidates.update(v for v in formes if plier(v) == plier(f))
-    lignes = []
-    for f in sorted(candidates):
-        a = {(l.lemme, l.genre, l.nombre) for l in formes.get(f, [])}
-        b = set(lefff_.formes.get(f, []))
-        if a & b:
-            continue
-        dire = lambda e: ", ".join(f"{l}/{g}/{n}" for l, g, n in sorted(e)) or "absente"
-        participe = "participe" in lefff_.categories.get(f, ())
-        cote_lefff = dire(b) if b or not participe else "participe (lemme verbal)"
-        lignes.append(f"{f} : référence {dire(a)} ; Lefff {cote_lefff}\n"
-                      f"      décision : {decisions.get(f, 'aucune')}")
-    return lignes
-
-
-def par_nature(lignes, decisions):
-    """Lines grouped by kind, each with its hand decision when there is one."""
-    groupes = collections.defaultdict(list)
-    for genre, texte in lignes:
-        forme = texte.split(" -> ")[0].split()[-1]
-        if forme in decisions:
-            texte += f"\n              décision : {decisions[forme]}"
-        groupes[genre].append(texte)
-    sortie = []
-    for genre, textes in sorted(groupes.items(), key=lambda kv: (-len(kv[1]), kv[0])):
-        sortie.append(f"  {len(textes):6d}  {genre}")
-        sortie.extend(f"            {t}" for t in textes)
-    return sortie
+        signes = " ; ".join(f"{k} ({v})" if v else k for k, v in s["signes"].items())
+        ligne = f"{score(s):4d}  {mot}  [{' ; '.join(sorted(s['dit']))}] : {signes}"
+        decide = next((m for m in [mot, *sorted(s["lemmes"])] if m in decisions), None)
+        if decide:
+            decides.append(ligne + f"\n        décision : {decisions[decide]}")
+        else:
+            libres.append(ligne)
+    return libres, decides
 
 
 def main():
@@ -198,34 +300,38 @@ def main():
     p.add_argument("-o", "--sortie", default=SORTIE)
     a = p.parse_args()
     formes = ref.lire_reference()
-    lexiques = ref.lire_lexiques(a.lexiques)
     lefff_ = Lefff(lefff.lire_extrait(), lefff.categories())
-    courants = set(ref.lire_courants())
     resultats = ref.analyser(sorted(formes), os.path.abspath(a.lexiques), a.cli)
-    n_entrees, entrees = auditer_entrees(lexiques, formes, lefff_)
-    n_formes, decidees = auditer_formes(formes, resultats, lexiques, lefff_)
-    decisions = lire_decisions()
-    communs = auditer_courants(formes, lefff_, courants, decisions)
+    audit = Audit(formes, ref.lire_lexiques(a.lexiques), lefff_, resultats,
+                  set(ref.lire_courants()))
+    n_entrees = audit.entrees()
+    n_formes = audit.formes_decidees()
+    audit.epicenes()
+    audit.ajouts()
+    libres, decides = lignes_suspects(audit.suspects, lire_decisions())
     with open(lefff.SORTIE_DEFAUT, encoding="utf-8") as f:
-        entete = [l.rstrip("\n") for l in f if l.startswith("# Source") or l.startswith("# Lic")]
+        entete = [l.rstrip("\n") for l in f if l.startswith(("# Source", "# Lic"))]
     with open(ref.REFERENCE, encoding="utf-8") as f:
         entete += [l.rstrip("\n") for l in f if l.startswith(("# Source", "# Debian", "# Lic"))]
-    contredites = sum(1 for g, t in entrees if "différent" in t)
+    absentes = sum(len(v) for v in audit.absentes.values())
     with open(a.sortie, "w", encoding="utf-8", newline="\n") as f:
-        f.write("Audit of the shipped lexicons against the Lefff (tools/lexiques/auditer.sh)\n")
+        f.write("Audit of the shipped lexicons and their reference (tools/lexiques/auditer.sh): "
+                f"{len(libres)} suspects without a decision in corrections.tsv, most suspicious "
+                "first (score, word, [what the lists or the reference say] : signs)\n")
+        f.write("\n".join(libres) + "\n\n")
+        f.write(f"Suspects already decided in corrections.tsv: {len(decides)}\n")
+        f.write("\n".join(decides) + "\n\n")
+        f.write("Signs and weights: " + "; ".join(f"{k} {v}" for k, v in SIGNES.items()) + "\n")
+        f.write(f"Entries of the eight files: {n_entrees}; reference forms whose answer a list "
+                f"decides: {n_formes}\n")
         f.write("\n".join(entete) + "\n\n")
-        f.write(f"Entries of the eight files: {n_entrees}; confirmed by the Lefff: "
-                f"{n_entrees - len(entrees)}; contradicted: {contredites}; "
-                f"not in the Lefff's adjectives: {len(entrees) - contredites}\n")
-        f.write("\n".join(par_nature(entrees, decisions)) + "\n\n")
-        f.write(f"Reference forms whose answer a list decides: {n_formes}; confirmed: "
-                f"{n_formes - len(decidees)}; not confirmed: {len(decidees)}\n")
-        f.write("\n".join(par_nature(decidees, decisions)) + "\n\n")
-        f.write(f"Common adjectives (courants.txt): {len(communs)} forms on which the "
-                f"two sources share no analysis, with the hand decision of corrections.tsv\n")
-        f.write("\n".join(f"  {c}" for c in communs) + "\n")
-    print(f"{n_entrees} entrées, {len(entrees)} non confirmées ; {n_formes} formes décidées "
-          f"par une liste, {len(decidees)} non confirmées -> {a.sortie}", file=sys.stderr)
+        f.write(f"Entries whose only sign is their absence from the Lefff's adjectives: {absentes}\n")
+        for genre, lignes in sorted(audit.absentes.items(), key=lambda kv: -len(kv[1])):
+            f.write(f"  {len(lignes):6d}  {genre}\n")
+        for genre, lignes in sorted(audit.absentes.items(), key=lambda kv: -len(kv[1])):
+            f.write(f"\n{genre}:\n" + "".join(f"  {l}\n" for l in lignes))
+    print(f"{len(libres)} suspects à décider, {len(decides)} décidés, {absentes} entrées "
+          f"seulement absentes du Lefff -> {a.sortie}", file=sys.stderr)
 
 
 if __name__ == "__main__":

@@ -8,9 +8,11 @@ pinned in package.json / package-lock.json (installed with `npm ci` when
 missing or at another version).
 
 Output (not kept in git): a UTF-8 TSV, one line per (form, lemma):
-    forme  lemme  genre(m/f/e)  nombre(s/p/i)
+    forme  lemme  genre(m/f/e/?)  nombre(s/p/i/?)
 Adjective entries only; those tagged as past participles (K...) carry the
-verb as lemma and are counted apart. Lines starting with '#' carry the
+verb as lemma and are counted apart. An entry without any gender or number
+tag gets "?" for both: the Lefff leaves its invariable words untagged
+(abricot, kaki), but also some it never described (bellot). Lines starting with '#' carry the
 source, its version, its licence and the counts.
 
 Usage: extraire_lefff.py [-o FILE]
@@ -58,13 +60,18 @@ def installer():
 
 
 def genre_nombre(traits):
-    """Lefff traits (ms, fp, m, s, '' ...) -> gender m/f/e, number s/p/i."""
+    """Lefff traits (ms, fp, m, s ...) -> gender m/f/e, number s/p/i;
+    no trait at all -> "?", "?"."""
+    if not traits:
+        return "?", "?"
     g = next((c for c in traits if c in "mf"), "e")
     n = next((c for c in traits if c in "sp"), "i")
     return g, n
 
 
 def unir(a, b, tous):
+    if "?" in (a, b):
+        return b if a == "?" else a
     return a if a == b else tous
 
 
@@ -114,14 +121,17 @@ def categories(chemin=MLEX):
     return formes
 
 
-def lire_extrait(chemin=SORTIE_DEFAUT):
-    """Reads the extract: {form: [(lemma, genre, nombre), ...]}."""
+def lire_extrait(chemin=SORTIE_DEFAUT, sans_traits=("e", "i")):
+    """Reads the extract: {form: [(lemma, genre, nombre), ...]}; an untagged
+    entry reads as `sans_traits` (by default invariable, the Lefff's usage)."""
     formes = collections.defaultdict(list)
     with open(chemin, encoding="utf-8") as f:
         for ligne in f:
             if ligne.startswith("#") or not ligne.strip():
                 continue
             forme, lemme, g, n = ligne.rstrip("\n").split("\t")
+            if g == "?":
+                g, n = sans_traits
             formes[forme].append((lemme, g, n))
     return dict(formes)
 

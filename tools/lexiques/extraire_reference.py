@@ -13,10 +13,13 @@ Lines starting with '#' carry the sources, their versions and licences.
 
 Adjective forms of the Lefff (extraire_lefff.py, run first) that the
 Grammalecte lexicon does not know at all are added when they contradict
-none of its forms. The hand corrections of tools/lexiques/corrections.tsv
-are applied last.
+none of its forms and have a second witness: their lemma is a Grammalecte
+adjective, or at least two of its forms follow the ending rules of
+adjora-cli (run with empty lexicons) and no Grammalecte adjective is one
+letter away from it. Untagged Lefff entries are never added. The hand
+corrections of tools/lexiques/corrections.tsv are applied last.
 
-Usage: extraire_reference.py [-o FILE] [--corrections FILE]
+Usage: extraire_reference.py [-o FILE] [--corrections FILE] [--lefff FILE] [--cli PATH]
 """
 
 import argparse
@@ -32,6 +35,9 @@ for chemin in ("/usr/lib/python3/dist-packages",):
         sys.path.append(chemin)
 
 ICI = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, ICI)
+import reference as ref  # noqa: E402
+
 SORTIE_DEFAUT = os.path.join(ICI, "reference", "adjectifs.tsv")
 CORRECTIONS_DEFAUT = os.path.join(ICI, "corrections.tsv")
 LEFFF_DEFAUT = os.path.join(ICI, "reference", "lefff.tsv")
@@ -175,40 +181,112 @@ def recouvre(a, b, tous):
     return a == b or tous in (a, b)
 
 
-def ajouter_lefff(lignes, inconnue, chemin):
-    """Adds the Lefff adjective forms the Grammalecte lexicon lacks, when
-    (1) it knows the form in no category at all (a noun or a verb form is
-    its word against the Lefff's), (2) the lemma is not one of its forms
-    with another lemma, and (3) its adjective of that lemma has no other form
-    for the same gender and number (socials beside sociaux). Returns the
-    count of forms added."""
+def lire_lefff(chemin):
+    """The Lefff extract by lemma: {lemma: [(form, genre, nombre)]}, and the
+    count of untagged entries (no gender, no number), which are never added."""
     if not os.path.exists(chemin):
         raise SystemExit(f"{chemin} absent : lancez extraire_lefff.py")
-    formes = {f for f, _ in lignes}
-    sans_accents = {desaccentuer(f) for f in formes}
-    lemmes = collections.defaultdict(set)  # form -> its lemmas
-    cases = collections.defaultdict(list)  # lemma -> (genre, nombre) of its forms
-    for (f, l), (g, n, _) in lignes.items():
-        lemmes[f].add(l)
-        cases[l].append((g, n))
-    ajouts = {}
+    paradigmes = collections.defaultdict(list)
+    sans_traits = 0
     with open(chemin, encoding="utf-8") as fichier:
         for ligne in fichier:
             if ligne.startswith("#") or not ligne.strip():
                 continue
             forme, lemme, g, n = ligne.rstrip("\n").split("\t")
-            if forme in formes or "'" in forme or not encodable(forme) or not encodable(lemme):
-                continue
-            if desaccentuer(forme) in sans_accents:
-                continue
-            if lemme in lemmes and lemme not in lemmes[lemme]:
-                continue
-            if any(recouvre(g, g2, "e") and recouvre(n, n2, "i") for g2, n2 in cases[lemme]):
-                continue
-            if inconnue(forme):
-                ajouts[(forme, lemme)] = [g, n, {"L"}]
+            if g == "?":
+                sans_traits += 1
+            elif "'" not in forme and encodable(forme) and encodable(lemme):
+                paradigmes[lemme].append((forme, g, n))
+    return paradigmes, sans_traits
+
+
+class Dicollecte:
+    """What the main source says about the forms the Lefff would add."""
+
+    def __init__(self, lignes, inconnue):
+        self.inconnue = inconnue
+        self.formes = {f for f, _ in lignes}
+        self.sans_accents = {desaccentuer(f) for f in self.formes}
+        self.lemmes = collections.defaultdict(set)  # form -> its lemmas
+        self.cases = collections.defaultdict(list)  # lemma -> (genre, nombre) of its forms
+        for (f, l), (g, n, _) in lignes.items():
+            self.lemmes[f].add(l)
+            self.cases[l].append((g, n))
+        self.alphabet = sorted({c for f in self.formes for c in f})
+
+    def autre_lemme(self, forme, lemme):
+        """True when the form is one of its adjectives with another lemma."""
+        return forme in self.lemmes and lemme not in self.lemmes[forme]
+
+    def a_un_voisin(self, mot):
+        return any(v in self.formes for v in ref.voisins(mot, self.alphabet))
+
+    def manque(self, forme, lemme, g, n):
+        """True when the form fills a gap: unknown in every category, not a
+        known form but for accents, and no form of the lemma for the same
+        gender and number (socials beside sociaux)."""
+        if forme in self.formes or desaccentuer(forme) in self.sans_accents:
+            return False
+        if any(recouvre(g, g2, "e") and recouvre(n, n2, "i") for g2, n2 in self.cases.get(lemme, ())):
+            return False
+        return self.inconnue(forme)
+
+
+def accords(paradigme, lemme, regles):
+    """How many forms of the paradigm the ending rules alone analyse as the
+    Lefff does (lemma, gender, number)."""
+    n = 0
+    for forme, g, n_ in paradigme:
+        r = regles[forme]
+        n += r.lemme == lemme and ref.genre_juste(g, r.genre) and ref.nombre_juste(n_, r.nombre)
+    return n
+
+
+def temoin(lemme, paradigme, dico, regles):
+    """Why the Lefff lemma may not bring forms, or None when it has a second
+    witness: Dicollecte knows it as an adjective, or two of its forms follow
+    the ending rules and no Dicollecte adjective is one letter away from it."""
+    if dico.autre_lemme(lemme, lemme):
+        return "lemme : forme d'un autre lemme de Dicollecte"
+    if any(dico.autre_lemme(f, lemme) for f, _, _ in paradigme):
+        return "forme rattachée à un autre lemme par Dicollecte"
+    if lemme in dico.cases:
+        return None
+    if not all(ref.reguliere(f, lemme, g, n) for f, g, n in paradigme):
+        return "forme hors des flexions régulières"
+    if not dico.inconnue(lemme):
+        return "lemme connu de Dicollecte hors des adjectifs"
+    if accords(paradigme, lemme, regles) < 2:
+        return "moins de deux formes conformes aux règles"
+    if dico.a_un_voisin(lemme):
+        return "lemme à une lettre d'un adjectif de Dicollecte"
+    return None
+
+
+def ajouter_lefff(lignes, inconnue, chemin, regles):
+    """Adds the Lefff adjective forms the Grammalecte lexicon lacks, when
+    the form fills a gap (Dicollecte.manque) and its lemma has a second
+    witness (temoin). `regles(mots)` gives the answers of the ending rules
+    alone. Returns the count of forms added and the counts of rejects."""
+    paradigmes, sans_traits = lire_lefff(chemin)
+    dico = Dicollecte(lignes, inconnue)
+    candidats = {l: [(f, g, n) for f, g, n in p if dico.manque(f, l, g, n)]
+                 for l, p in paradigmes.items()}
+    candidats = {l: c for l, c in candidats.items() if c}
+    regles = regles(sorted({f for l in candidats for f, _, _ in paradigmes[l]}))
+    ajouts, rejets = {}, collections.Counter({"sans genre ni nombre": sans_traits})
+    for lemme, formes in candidats.items():
+        raison = temoin(lemme, paradigmes[lemme], dico, regles)
+        if raison:
+            rejets[raison] += len(formes)
+            continue
+        for f, g, n in formes:
+            if ref.reguliere(f, lemme, g, n):
+                ajouts[(f, lemme)] = [g, n, {"L"}]
+            else:
+                rejets["forme hors des flexions régulières"] += 1
     lignes.update(ajouts)
-    return len({f for f, _ in ajouts})
+    return len({f for f, _ in ajouts}), rejets
 
 
 def appliquer_corrections(lignes, chemin):
@@ -255,7 +333,7 @@ def entete_lefff(chemin):
         return [l for l in f if l.startswith(("# Source", "# Licence"))]
 
 
-def ecrire(lignes, info, ecartes, ncorr, sortie, lefff, najouts):
+def ecrire(lignes, info, ecartes, ncorr, sortie, lefff, najouts, rejets):
     os.makedirs(os.path.dirname(os.path.abspath(sortie)), exist_ok=True)
     ordre = "".join(sorted("AKLNP"))
     with open(sortie, "w", encoding="utf-8", newline="\n") as f:
@@ -271,6 +349,8 @@ def ecrire(lignes, info, ecartes, ncorr, sortie, lefff, najouts):
         gardees = len({f for (f, _), v in lignes.items() if "L" in v[2]})
         f.write(f"# Forms added from the second source: {najouts} ({gardees} after the hand "
                 "corrections)\n")
+        f.write("# Second-source forms not added: "
+                + ", ".join(f"{k} {v}" for k, v in sorted(rejets.items())) + "\n")
         f.write(f"# Hand corrections applied: {ncorr}\n")
         f.write("# forme\tlemme\tgenre\tnombre\ttype\n")
         for (forme, lemme) in sorted(lignes):
@@ -284,13 +364,16 @@ def main():
     p.add_argument("-o", "--sortie", default=SORTIE_DEFAUT)
     p.add_argument("--corrections", default=CORRECTIONS_DEFAUT)
     p.add_argument("--lefff", default=LEFFF_DEFAUT)
+    p.add_argument("--cli", default=None)
     a = p.parse_args()
+    cli = a.cli or ref.trouver_cli()
+    regles = lambda mots: ref.analyser_avec(mots, {l: {} for l in ref.LISTES}, cli)
     info, entrees, inconnue = lire_dictionnaire()
     lignes, ecartes = analyser(entrees)
     ecartes["lemme pluriel ramené au singulier (corrigé)"] = normaliser_lemmes(lignes)
-    najouts = ajouter_lefff(lignes, inconnue, a.lefff)
+    najouts, rejets = ajouter_lefff(lignes, inconnue, a.lefff, regles)
     ncorr = appliquer_corrections(lignes, a.corrections)
-    ecrire(lignes, info, ecartes, ncorr, a.sortie, a.lefff, najouts)
+    ecrire(lignes, info, ecartes, ncorr, a.sortie, a.lefff, najouts, rejets)
     formes = {f for f, _ in lignes}
     print(f"{len(lignes)} analyses, {len(formes)} formes (dont {najouts} du Lefff) "
           f"-> {a.sortie}", file=sys.stderr)

