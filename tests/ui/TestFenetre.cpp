@@ -210,7 +210,7 @@ class TestFenetre : public QObject {
         const QRect attendu(pdf.pageLayout().paintRectPixels(96).topLeft(), f_->size());
         QVERIFY2(attendu.adjusted(-1, -1, 1, 1).contains(encre) &&
                      encre.contains(attendu.adjusted(1, 1, -1, -1)),
-                 QTest::toString(encre));
+                 qPrintable(QDebug::toString(encre)));
         pdf.setOutputFileName("/nulle/part/fenetre.pdf"); // a job that cannot start
         f_->SpeedImprimer->click();
         QVERIFY(messages_.last().startsWith("L'impression n'a pas pu commencer"));
