@@ -119,7 +119,11 @@ std::string TexteAide() {
            "\n"
            "Code de retour : 0 si tout est analysé, 1 si une ligne, un mot ou un fichier a\n"
            "été refusé, 2 en cas d'erreur d'utilisation ou de dossier de lexiques\n"
-           "introuvable ou vide, 3 si la sortie ne peut pas être écrite.\n";
+           "introuvable ou vide, 3 si la sortie ne peut pas être écrite, 4 si une entrée\n"
+           "n'a pas pu être lue jusqu'au bout (erreur de lecture, dossier, entrée fermée),\n"
+           "5 si un lexique manque, est illisible ou défectueux (les réponses viennent\n"
+           "alors des autres listes). Si plusieurs s'appliquent : 3, sinon 4, sinon 5,\n"
+           "sinon 1.\n";
 }
 
 std::string TexteVersion() {

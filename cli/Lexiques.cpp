@@ -3,12 +3,14 @@
 
 #include "Lexiques.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <unistd.h>
 
 #include "DossierDonnees.h"
 #include "Lemmatiseur.h"
+#include "MessageErreur.h"
 
 namespace cli {
 
@@ -42,7 +44,8 @@ class SortieVersErreurs {
 
 } // namespace
 
-bool ChargerLexiques(const std::string& dossier, std::string& erreur) {
+bool ChargerLexiques(const std::string& dossier, std::string& erreur,
+                     std::vector<std::string>& enDefaut) {
     std::error_code code;
     if (!fs::is_directory(dossier, code)) {
         erreur = "dossier des lexiques introuvable : " + dossier;
@@ -53,9 +56,20 @@ bool ChargerLexiques(const std::string& dossier, std::string& erreur) {
             "le dossier " + dossier + " ne contient aucun lexique (except_A.lex à except_H.lex)";
         return false;
     }
-    const bool charge = dossiers::ExecuterDans(dossier, [] {
+    const bool charge = dossiers::ExecuterDans(dossier, [&enDefaut, &dossier] {
         SortieVersErreurs redirection;
+        // Each report is shown as before, and its file noted.
+        PresentateurErreur suivant;
+        suivant = InstallerPresentateur([&](const char* rapport, const char* titre) {
+            const std::string fichier = FichierRapporte();
+            const std::string nom = fichier.empty() ? dossier : fichier;
+            if (std::find(enDefaut.begin(), enDefaut.end(), nom) == enDefaut.end()) {
+                enDefaut.push_back(nom);
+            }
+            return suivant(rapport, titre);
+        });
         ChargerExceptions();
+        InstallerPresentateur(suivant);
     });
     if (!charge) {
         erreur = "dossier des lexiques inaccessible : " + dossier;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace cli {
 
@@ -12,7 +13,9 @@ namespace cli {
 // previous current directory. The reader's "cannot open" lines are sent to
 // standard error so that standard output carries results only. Returns false,
 // with a French reason, when the directory cannot be entered or holds none of
-// the eight files (nothing loaded).
-bool ChargerLexiques(const std::string& dossier, std::string& erreur);
+// the eight files (nothing loaded). `enDefaut` receives the path of each file
+// that was reported while loading (missing, unreadable or faulty), once.
+bool ChargerLexiques(const std::string& dossier, std::string& erreur,
+                     std::vector<std::string>& enDefaut);
 
 } // namespace cli

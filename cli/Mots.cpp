@@ -3,6 +3,7 @@
 
 #include "Mots.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "Analyseur.h"
@@ -36,6 +37,43 @@ MotPrepare Refus(std::string raison) {
     MotPrepare refus;
     refus.erreur = std::move(raison);
     return refus;
+}
+
+// The lower-case Windows-1252 byte of one code point of a word, or the reason
+// it is refused.
+bool Convertir(char32_t point, char& octet, std::string& erreur) {
+    if (EstControle(point)) {
+        erreur = "caractère de contrôle " + NomUnicode(point) + " refusé";
+        return false;
+    }
+    point = EnMinuscule(point);
+    const int code = pages::VersOctet(point, pages::kHaut1252);
+    if (code < 0) {
+        erreur = "caractère « " + EnUtf8(point) + " » (" + NomUnicode(point) +
+                 ") absent du jeu Windows-1252";
+        return false;
+    }
+    octet = static_cast<char>(code);
+    return true;
+}
+
+std::string Remarque(std::size_t caracteres) {
+    if (caracteres <= LONGUEUR_ANALYSEE) {
+        return "";
+    }
+    return "mot de " + std::to_string(caracteres) + " caractères : seuls les " +
+           std::to_string(LONGUEUR_ANALYSEE) + " premiers sont analysés";
+}
+
+// Bytes of the UTF-8 sequence that this byte starts (1 for a byte that starts none).
+std::size_t LongueurSequence(unsigned char premier) {
+    if ((premier & 0xE0) == 0xC0) {
+        return 2;
+    }
+    if ((premier & 0xF0) == 0xE0) {
+        return 3;
+    }
+    return (premier & 0xF8) == 0xF0 ? 4 : 1;
 }
 
 } // namespace
@@ -77,25 +115,100 @@ MotPrepare PreparerMot(std::string_view motUtf8) {
         if (!pages::LireUtf8(motUtf8, i, point)) {
             return Refus("texte UTF-8 invalide");
         }
-        if (EstControle(point)) {
-            return Refus("caractère de contrôle " + NomUnicode(point) + " refusé");
+        char octet = 0;
+        std::string erreur;
+        if (!Convertir(point, octet, erreur)) {
+            return Refus(erreur);
         }
-        point = EnMinuscule(point);
-        const int octet = pages::VersOctet(point, pages::kHaut1252);
-        if (octet < 0) {
-            return Refus("caractère « " + EnUtf8(point) + " » (" + NomUnicode(point) +
-                         ") absent du jeu Windows-1252");
-        }
-        mot1252 += static_cast<char>(octet);
+        mot1252 += octet;
     }
     MotPrepare prepare;
     prepare.accepte = true;
+    prepare.remarque = Remarque(mot1252.size());
     prepare.mot1252 = std::move(mot1252);
-    if (prepare.mot1252.size() > LONGUEUR_ANALYSEE) {
-        prepare.remarque = "mot de " + std::to_string(prepare.mot1252.size()) +
-                           " caractères : seuls les " + std::to_string(LONGUEUR_ANALYSEE) +
-                           " premiers sont analysés";
+    return prepare;
+}
+
+void PreparationMot::Ajouter(std::string_view morceau) {
+    for (const char octet : morceau) {
+        if (!erreur_.empty()) {
+            return;
+        }
+        Octet(octet);
     }
+}
+
+void PreparationMot::Octet(char octet) {
+    const auto u = static_cast<unsigned char>(octet);
+    if (!commence_ && EstBlanc(octet)) {
+        return;
+    }
+    commence_ = true;
+    // Past the limit, only the rest of a character begun is kept.
+    coupe_ = coupe_ || (donne_.size() >= LONGUEUR_REPRISE && (u & 0xC0) != 0x80);
+    if (!coupe_) {
+        donne_ += octet;
+    }
+    if (sequence_.empty() && u < 0x80) {
+        Point(u);
+        return;
+    }
+    if (sequence_.empty()) {
+        attendus_ = LongueurSequence(u);
+    }
+    sequence_ += octet;
+    if (sequence_.size() < attendus_ && (sequence_.size() == 1 || (u & 0xC0) == 0x80)) {
+        return;
+    }
+    std::size_t i = 0;
+    char32_t point = 0;
+    if (!pages::LireUtf8(sequence_, i, point) || i != sequence_.size()) {
+        erreur_ = "texte UTF-8 invalide";
+        return;
+    }
+    sequence_.clear();
+    Point(point);
+}
+
+void PreparationMot::Point(char32_t point) {
+    if (point == ' ' || point == '\t' || point == '\r') {
+        if (point != ' ' && controleEnAttente_ == 0) {
+            controleEnAttente_ = point;
+        }
+        ++blancs_;
+        return;
+    }
+    char octet = 0;
+    if (controleEnAttente_ != 0) {
+        Convertir(controleEnAttente_, octet, erreur_);
+        return;
+    }
+    if (!Convertir(point, octet, erreur_)) {
+        return;
+    }
+    caracteres_ += blancs_ + 1;
+    mot1252_.append(std::min(blancs_, LONGUEUR_ANALYSEE - mot1252_.size()), ' ');
+    blancs_ = 0;
+    if (mot1252_.size() < LONGUEUR_ANALYSEE) {
+        mot1252_ += octet;
+    }
+}
+
+MotPrepare PreparationMot::Finir(std::string& donne) const {
+    donne = Rogner(donne_);
+    if (!erreur_.empty()) {
+        return Refus(erreur_);
+    }
+    if (!sequence_.empty()) {
+        return Refus("texte UTF-8 invalide");
+    }
+    if (!commence_) {
+        return Refus("mot vide");
+    }
+    MotPrepare prepare;
+    prepare.accepte = true;
+    prepare.mot1252 = mot1252_;
+    prepare.remarque = Remarque(caracteres_);
     return prepare;
 }
 

@@ -28,4 +28,36 @@ struct MotPrepare {
 // Checks a UTF-8 word (already trimmed), lower-cases it and converts it.
 MotPrepare PreparerMot(std::string_view motUtf8);
 
+// The bytes of a long line's word that are written back as given.
+inline constexpr std::size_t LONGUEUR_REPRISE = 4096;
+
+// The word of one input line, prepared piece by piece as the line is read,
+// in bounded memory: leading and trailing blanks go, the whole word is checked
+// and its characters counted as PreparerMot does, but only what the analysis
+// needs is kept, and the word as given up to LONGUEUR_REPRISE bytes (cut
+// between two characters).
+class PreparationMot {
+  public:
+    void Ajouter(std::string_view morceau);
+    // True while the line holds only blanks.
+    bool Vide() const { return !commence_; }
+    // The word prepared; `donne` receives the word as given, trimmed.
+    MotPrepare Finir(std::string& donne) const;
+
+  private:
+    void Octet(char octet);
+    void Point(char32_t point);
+
+    bool commence_ = false;
+    std::string donne_;
+    bool coupe_ = false;             // donne_ has reached its limit
+    std::string sequence_;           // bytes of an unfinished UTF-8 sequence
+    std::size_t attendus_ = 0;       // bytes of that sequence
+    std::size_t blancs_ = 0;         // spaces not known yet to be inside the word
+    char32_t controleEnAttente_ = 0; // the first tab or CR among the blanks waiting
+    std::string mot1252_;            // the first characters, as the engine analyses them
+    std::size_t caracteres_ = 0;
+    std::string erreur_;
+};
+
 } // namespace cli

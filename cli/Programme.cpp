@@ -4,15 +4,17 @@
 #include "Programme.h"
 
 #include <cerrno>
-#include <fstream>
-#include <istream>
+#include <fcntl.h>
 #include <ostream>
 #include <string>
+#include <unistd.h>
+#include <vector>
 
 #include "AdjoraConfig.h"
 #include "Analyseur.h"
 #include "Conllu.h"
 #include "DossierDonnees.h"
+#include "Lecteur.h"
 #include "Lemmatiseur.h"
 #include "Lexiques.h"
 #include "Mots.h"
@@ -36,14 +38,28 @@ std::string RaisonEcriture(int erreur) {
     }
 }
 
+std::string RaisonLecture(int erreur) {
+    switch (erreur) {
+    case EISDIR:
+        return "c'est un dossier";
+    case EBADF:
+        return "entrée fermée";
+    case EIO:
+        return "erreur d'entrée-sortie";
+    default:
+        return "erreur système (errno " + std::to_string(erreur) + ")";
+    }
+}
+
 class Execution {
   public:
-    Execution(const Options& options, std::istream& entree, std::ostream& sortie,
-              std::ostream& erreurs)
+    Execution(const Options& options, int entree, std::ostream& sortie, std::ostream& erreurs,
+              bool viderAvantLecture)
         : options_(options), entree_(entree), sortie_(sortie), erreurs_(erreurs),
-          analyseur_(options.explication) {}
+          aVider_(viderAvantLecture ? &sortie : nullptr), analyseur_(options.explication) {}
 
-    int Lancer() {
+    // `lexiqueEnDefaut`: a lexicon was reported while loading.
+    int Lancer(bool lexiqueEnDefaut) {
         if (options_.mots.empty()) {
             Flux(entree_, "");
         }
@@ -62,6 +78,12 @@ class Execution {
                      << "impossible d'écrire la sortie : " << RaisonEcriture(erreurEcriture_)
                      << '\n';
             return SORTIE_ECRITURE;
+        }
+        if (lectureInterrompue_) {
+            return SORTIE_LECTURE;
+        }
+        if (lexiqueEnDefaut) {
+            return SORTIE_LEXIQUE;
         }
         return refus_ ? SORTIE_MOT_REFUSE : SORTIE_SUCCES;
     }
@@ -82,7 +104,11 @@ class Execution {
 
     void Mot(std::string_view brut, const std::string& lieu) {
         const std::string_view mot = Rogner(brut);
-        const MotPrepare prepare = PreparerMot(mot);
+        Repondre(mot, PreparerMot(mot), lieu);
+    }
+
+    // The answer for `mot` (the word as given), or its refusal.
+    void Repondre(std::string_view mot, const MotPrepare& prepare, const std::string& lieu) {
         if (!prepare.accepte) {
             Signaler(lieu, prepare.erreur, true);
             return;
@@ -96,16 +122,47 @@ class Execution {
                         : FormaterLigne(mot, reponse, options_.explication));
     }
 
-    void LigneConllu(std::string_view ligne, const std::string& nom, std::size_t numero) {
-        tampon_.clear();
-        const cli::LigneConllu resultat =
-            TraiterLigneConllu(ligne, analyseur_, options_.explication, tampon_);
-        tampon_ += '\n';
-        sortie_.write(tampon_.data(), static_cast<std::streamsize>(tampon_.size()));
-        if (!resultat.erreur.empty()) {
-            Signaler(Lieu(nom, numero), resultat.erreur, true);
-        } else if (!resultat.remarque.empty()) {
-            Signaler(Lieu(nom, numero), resultat.remarque, false);
+    // One piece of a word line (see LecteurLignes::Lire).
+    void MorceauMot(std::string_view morceau, bool debut, bool fin, const std::string& lieu) {
+        if (debut) {
+            preparation_ = PreparationMot();
+        }
+        preparation_.Ajouter(morceau);
+        if (fin && !preparation_.Vide()) {
+            std::string donne;
+            const MotPrepare prepare = preparation_.Finir(donne);
+            Repondre(donne, prepare, lieu);
+        }
+    }
+
+    // One piece of a CoNLL-U line. A line that comes whole is rewritten, its
+    // CR before the line feed kept out of the columns and written back; a
+    // longer one is copied as it comes.
+    void MorceauConllu(std::string_view morceau, bool debut, bool fin, const std::string& lieu) {
+        if (debut && fin) {
+            const bool retour = morceau.ends_with('\r');
+            morceau.remove_suffix(retour ? 1 : 0);
+            tampon_.clear();
+            const LigneConllu resultat =
+                TraiterLigneConllu(morceau, analyseur_, options_.explication, tampon_);
+            tampon_ += retour ? "\r\n" : "\n";
+            sortie_.write(tampon_.data(), static_cast<std::streamsize>(tampon_.size()));
+            if (!resultat.erreur.empty()) {
+                Signaler(lieu, resultat.erreur, true);
+            } else if (!resultat.remarque.empty()) {
+                Signaler(lieu, resultat.remarque, false);
+            }
+            return;
+        }
+        if (debut && !morceau.starts_with('#')) {
+            Signaler(lieu,
+                     "ligne de plus de " + std::to_string(LecteurLignes::TAILLE_MORCEAU - 1) +
+                         " octets : copiée telle quelle, sans analyse",
+                     true);
+        }
+        sortie_.write(morceau.data(), static_cast<std::streamsize>(morceau.size()));
+        if (fin) {
+            sortie_.put('\n');
         }
     }
 
@@ -113,39 +170,57 @@ class Execution {
         return (nom.empty() ? "" : nom + ", ") + "ligne " + std::to_string(numero);
     }
 
-    // Every line of `flux`; a byte order mark that opens it is skipped.
-    void Flux(std::istream& flux, const std::string& nom) {
-        std::string ligne;
-        for (std::size_t numero = 1; std::getline(flux, ligne) && Ecrit(); ++numero) {
-            std::string_view texte = ligne;
-            if (numero == 1 && texte.starts_with(BOM)) {
-                texte.remove_prefix(BOM.size());
+    // Every line read from `descripteur`; a byte order mark that opens it is
+    // skipped (written back with --conllu). A read error is named with the
+    // line reached.
+    void Flux(int descripteur, const std::string& nom) {
+        LecteurLignes lecteur(descripteur, aVider_);
+        std::string_view morceau;
+        bool fin = true;
+        std::size_t numero = 0;
+        for (bool debut = true; Ecrit() && lecteur.Lire(morceau, fin); debut = fin) {
+            numero += debut ? 1 : 0;
+            if (numero == 1 && debut && morceau.starts_with(BOM)) {
+                morceau.remove_prefix(BOM.size());
+                if (options_.conllu) {
+                    sortie_ << BOM;
+                }
             }
             if (options_.conllu) {
-                LigneConllu(texte, nom, numero);
-            } else if (!Rogner(texte).empty()) {
-                Mot(texte, Lieu(nom, numero));
+                MorceauConllu(morceau, debut, fin, Lieu(nom, numero));
+            } else {
+                MorceauMot(morceau, debut, fin, Lieu(nom, numero));
             }
+        }
+        if (lecteur.Erreur() != 0) {
+            const std::size_t atteinte = fin ? numero + 1 : numero;
+            Signaler(Lieu(nom.empty() ? "entrée standard" : nom, atteinte),
+                     "lecture impossible : " + RaisonLecture(lecteur.Erreur()), false);
+            lectureInterrompue_ = true;
         }
     }
 
     void Fichier(const std::string& chemin) {
-        std::ifstream fichier(chemin, std::ios::binary);
-        if (!fichier) {
+        const int descripteur = open(chemin.c_str(), O_RDONLY | O_CLOEXEC);
+        if (descripteur < 0) {
             erreurs_ << PROGRAMME << "impossible d'ouvrir le fichier " << chemin << '\n';
             refus_ = true;
             return;
         }
-        Flux(fichier, chemin);
+        Flux(descripteur, chemin);
+        close(descripteur);
     }
 
     const Options& options_;
-    std::istream& entree_;
+    int entree_;
     std::ostream& sortie_;
     std::ostream& erreurs_;
+    std::ostream* aVider_;
     Analyseur analyseur_;
+    PreparationMot preparation_;
     std::string tampon_;
     bool refus_ = false;
+    bool lectureInterrompue_ = false;
     int erreurEcriture_ = 0;
 };
 
@@ -160,8 +235,8 @@ int Ecrire(std::ostream& sortie, std::ostream& erreurs, const std::string& texte
 
 } // namespace
 
-int Executer(const Options& options, std::istream& entree, std::ostream& sortie,
-             std::ostream& erreurs) {
+int Executer(const Options& options, int entree, std::ostream& sortie, std::ostream& erreurs,
+             bool viderAvantLecture) {
     if (!options.erreur.empty()) {
         erreurs << PROGRAMME << options.erreur << "\n"
                 << "Essayez « adjora-cli --help » pour plus d'informations.\n";
@@ -179,11 +254,18 @@ int Executer(const Options& options, std::istream& entree, std::ostream& sortie,
                   {dossiers::DossierDonneesPresDuProgramme().value_or(""), ADJORA_DONNEES_BUILD})
                   .value_or(ADJORA_DONNEES_INSTALL);
     std::string raison;
-    if (!ChargerLexiques(dossier, raison)) {
+    std::vector<std::string> enDefaut;
+    if (!ChargerLexiques(dossier, raison, enDefaut)) {
         erreurs << PROGRAMME << raison << '\n';
         return SORTIE_USAGE;
     }
-    const int statut = Execution(options, entree, sortie, erreurs).Lancer();
+    for (const std::string& fichier : enDefaut) {
+        erreurs << PROGRAMME << fichier
+                << " : lexique manquant ou défectueux (voir le rapport) : les réponses viennent "
+                   "des autres listes\n";
+    }
+    const int statut =
+        Execution(options, entree, sortie, erreurs, viderAvantLecture).Lancer(!enDefaut.empty());
     LibererExceptions();
     return statut;
 }

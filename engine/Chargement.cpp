@@ -8,6 +8,7 @@
 #include "MessageErreur.h"
 #include "PagesDeCode.h"
 
+#include <cstdint>
 #include <cstring>
 #include <initializer_list>
 
@@ -16,13 +17,23 @@ namespace {
 // Buffer of the word reader: lexicon words hold at most 49 characters.
 constexpr std::uint16_t TAILLE_LECTURE = 50;
 
+// A lexicon file is read up to this size: far more than the shipped files (a
+// few kilobytes) or a full list of ordinary words (65,535 pairs of 20-letter
+// words take 2.8 MB) need, and read in a blink.
+constexpr std::size_t TAILLE_MAX_LEXIQUE = std::size_t{4} << 20;
+
 // Appends a word read from a code page 850 file, stored as Windows-1252. The
 // read buffer itself is left as it is: a paired file may reuse it as a lemma.
 // Returns false when the list refused the word (full, or memory exhausted):
 // the refusal has been reported once, and the caller stops reading the file
 // rather than report every remaining word.
-bool InsererMotLu(Liste* liste, const char* lu) {
+bool InsererMotLu(Liste* liste, const char* lu, const char* fonction) {
     if (liste == nullptr) {
+        return false;
+    }
+    if (NbElements(liste) == UINT16_MAX) {
+        MessageErreur("Liste pleine : seuls les 65535 premiers mots sont lus.", "Lemmatiseur",
+                      fonction);
         return false;
     }
     char mot[TAILLE_LECTURE];
@@ -53,28 +64,26 @@ void Detruire(ListeDouble& liste) {
 
 Liste* ChargerSimple(const char* nom) {
     Liste* liste = CreerListeMots();
-    std::FILE* fichier = fOuvrir(nom, "r");
-    if (fichier == nullptr) {
-        return liste;
-    }
+    const RapportSurFichier rapport(nom);
+    const FichierEnMemoire fichier(nom, TAILLE_MAX_LEXIQUE);
     char mot[TAILLE_LECTURE] = {};
     std::uint16_t longueur = 0;
-    std::uint8_t code = fLireMot(fichier, mot, &longueur, TAILLE_LECTURE);
+    std::uint8_t code = fLireMot(fichier.Flux(), mot, &longueur, TAILLE_LECTURE);
     while (code != FIN_FICHIER) {
-        if (!InsererMotLu(liste, mot) || code == DERNIER_MOT) {
+        if (!InsererMotLu(liste, mot, "ChargerSimple") || code == DERNIER_MOT) {
             break;
         }
-        code = fLireMot(fichier, mot, &longueur, TAILLE_LECTURE);
+        code = fLireMot(fichier.Flux(), mot, &longueur, TAILLE_LECTURE);
     }
-    fFermer(fichier);
     return liste;
 }
 
 void ChargerDouble(const char* nom, ListeDouble* sortie) {
     Liste* formes = CreerListeMots();
     Liste* lemmes = CreerListeMots();
-    std::FILE* fichier = fOuvrir(nom, "r");
-    if (fichier != nullptr) {
+    const RapportSurFichier rapport(nom);
+    const FichierEnMemoire lexique(nom, TAILLE_MAX_LEXIQUE);
+    if (std::FILE* fichier = lexique.Flux(); fichier != nullptr) {
         char mot[TAILLE_LECTURE] = {};
         std::uint16_t longueur = 0;
         for (;;) {
@@ -86,12 +95,12 @@ void ChargerDouble(const char* nom, ListeDouble* sortie) {
                 MessageErreur("Nombre d'adjectifs incomplet !"_cp850, "Lemmatiseur",
                               "ChargerDouble");
             }
-            if (!InsererMotLu(formes, mot)) {
+            if (!InsererMotLu(formes, mot, "ChargerDouble")) {
                 break;
             }
             // At the end of the file the buffer still holds the form: it is its own lemma.
             code = fLireMot(fichier, mot, &longueur, TAILLE_LECTURE);
-            if (!InsererMotLu(lemmes, mot)) {
+            if (!InsererMotLu(lemmes, mot, "ChargerDouble")) {
                 SupprimeMotPos(formes, NbElements(formes)); // keep the two lists aligned
                 break;
             }
@@ -99,7 +108,6 @@ void ChargerDouble(const char* nom, ListeDouble* sortie) {
                 break;
             }
         }
-        fFermer(fichier);
     }
     if (sortie != nullptr) {
         sortie->Formes = formes;

@@ -7,6 +7,7 @@
 #include "MessageErreur.h"
 #include "PagesDeCode.h"
 
+#include <cerrno>
 #include <climits>
 #include <cstring>
 #include <sys/stat.h>
@@ -17,15 +18,36 @@ namespace {
 // Buffer size used by fChercherMot, as for the lexicon loader.
 constexpr std::uint16_t kTailleMotRecherche = 50;
 
-// fopen accepts a directory in read mode; a directory is no word file.
-bool EstRepertoire(std::FILE* fichier) {
-    struct stat etat {};
-    return fstat(fileno(fichier), &etat) == 0 && S_ISDIR(etat.st_mode);
+// FichierEnMemoire reads by blocks of this size.
+constexpr std::size_t kTailleBloc = std::size_t{16} << 10;
+
+// Why a file cannot be a word file: not a regular one (a directory, a named
+// pipe that would block, a device that never ends), or errno of the failure.
+const char* RaisonRefus(const struct stat& etat) {
+    if (S_ISDIR(etat.st_mode)) {
+        return "dossier, pas un fichier ordinaire"_cp850;
+    }
+    if (S_ISFIFO(etat.st_mode)) {
+        return "tube nommé, pas un fichier ordinaire"_cp850;
+    }
+    return "périphérique ou socket, pas un fichier ordinaire"_cp850;
 }
 
-void SignalerOuvertureImpossible(const char* nom) {
+const char* RaisonEchec(int erreur) {
+    switch (erreur) {
+    case ENOENT:
+        return "fichier absent";
+    case EACCES:
+        return "accès refusé"_cp850;
+    default:
+        return "erreur système";
+    }
+}
+
+void SignalerOuvertureImpossible(const char* nom, const char* raison) {
     std::printf("Impossible d'ouvrir le fichier %s.\n", nom != nullptr ? nom : "");
     std::fflush(stdout);
+    const RapportSurFichier fichier(nom, raison);
     MessageErreur("Opération impossible"_cp850, "GESTION DES FICHIERS", "fOuvrir");
 }
 
@@ -47,17 +69,27 @@ void TerminerMot(char* mot, std::uint16_t* longueur, std::uint16_t n, std::uint1
 
 } // namespace
 
+// Only regular files are opened: the type is checked before opening, so that
+// a named pipe never blocks, and again on the file opened.
 std::FILE* fOuvrir(const char* nom, const char* mode) {
-    std::FILE* fichier = nullptr;
-    if (nom != nullptr && mode != nullptr) {
-        fichier = std::fopen(nom, mode);
+    if (nom == nullptr || mode == nullptr) {
+        SignalerOuvertureImpossible(nom, nullptr);
+        return nullptr;
     }
-    if (fichier != nullptr && EstRepertoire(fichier)) {
-        std::fclose(fichier);
-        fichier = nullptr;
+    struct stat etat {};
+    if (stat(nom, &etat) == 0 && !S_ISREG(etat.st_mode)) {
+        SignalerOuvertureImpossible(nom, RaisonRefus(etat));
+        return nullptr;
     }
+    std::FILE* fichier = std::fopen(nom, mode);
     if (fichier == nullptr) {
-        SignalerOuvertureImpossible(nom);
+        SignalerOuvertureImpossible(nom, RaisonEchec(errno));
+        return nullptr;
+    }
+    if (fstat(fileno(fichier), &etat) != 0 || !S_ISREG(etat.st_mode)) {
+        std::fclose(fichier);
+        SignalerOuvertureImpossible(nom, RaisonRefus(etat));
+        return nullptr;
     }
     return fichier;
 }
@@ -81,14 +113,17 @@ std::uint8_t fLireMot(std::FILE* fichier, char* mot, std::uint16_t* longueur,
             SignalerMotTropGrand();
             signale = true;
         }
-        if (fFinFichier(fichier)) {
+        // One read tells the end of the file as fFinFichier would, without
+        // pushing the byte back.
+        const int lu = std::getc(fichier);
+        if (lu == EOF) {
             if (!commence) {
                 return FIN_FICHIER;
             }
             TerminerMot(mot, longueur, n, taille);
             return DERNIER_MOT;
         }
-        const Octet c = static_cast<Octet>(std::fgetc(fichier));
+        const auto c = static_cast<Octet>(lu);
         if (!EstSeparateur(c)) {
             if (n < capacite) {
                 mot[n++] = static_cast<char>(c);
@@ -151,4 +186,50 @@ bool fChercherMot(std::FILE* fichier, const char* mot) {
 
 int fFermer(std::FILE* fichier) {
     return fichier == nullptr ? EOF : std::fclose(fichier);
+}
+
+FichierEnMemoire::FichierEnMemoire(const char* nom, std::size_t limite) {
+    std::FILE* fichier = fOuvrir(nom, "r");
+    if (fichier == nullptr) {
+        return;
+    }
+    Lire(fichier, limite);
+    fFermer(fichier);
+    if (!contenu_.empty()) {
+        flux_ = fmemopen(contenu_.data(), contenu_.size(), "r");
+    }
+    if (flux_ != nullptr) {
+        std::setvbuf(flux_, nullptr, _IOFBF, kTailleBloc * 4);
+    }
+}
+
+// A file cut at the limit is reported once its reading has reached the cut.
+FichierEnMemoire::~FichierEnMemoire() {
+    if (flux_ == nullptr) {
+        return;
+    }
+    if (tronque_ && std::feof(flux_) != 0) {
+        char message[120];
+        std::snprintf(message, sizeof message, "%s%zu%s", "Fichier trop volumineux : seuls ses ",
+                      contenu_.size(), " premiers octets sont lus.");
+        MessageErreur(message, "GESTION DES FICHIERS", "FichierEnMemoire");
+    }
+    std::fclose(flux_);
+}
+
+void FichierEnMemoire::Lire(std::FILE* fichier, std::size_t limite) {
+    char bloc[kTailleBloc];
+    std::size_t lu = 0;
+    do {
+        lu = std::fread(bloc, 1, sizeof bloc, fichier);
+        contenu_.append(bloc, lu);
+    } while (lu == sizeof bloc && contenu_.size() <= limite);
+    tronque_ = contenu_.size() > limite;
+    if (tronque_) {
+        contenu_.resize(limite);
+    }
+    if (std::ferror(fichier) != 0) {
+        MessageErreur("Erreur de lecture : le fichier n'est lu qu'en partie.",
+                      "GESTION DES FICHIERS", "FichierEnMemoire");
+    }
 }

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <utility>
 
@@ -43,6 +44,31 @@ PresentateurErreur& Presentateur() {
     return presentateur;
 }
 
+// The file line stays short enough for the rest of the report to fit.
+constexpr std::size_t LONGUEUR_LIGNE_FICHIER = 160;
+
+RapportSurFichier* fichierCourant = nullptr;
+
+std::string CheminAbsolu(const char* fichier) {
+    std::error_code erreur;
+    const std::filesystem::path chemin = std::filesystem::absolute(fichier, erreur);
+    return erreur ? std::string(fichier) : chemin.lexically_normal().string();
+}
+
+// Path (UTF-8) and reason (code page 850) as one code page 850 text; a path
+// too long keeps its end, the file's own name.
+std::string LigneFichier(const std::string& chemin, const char* raison) {
+    std::string ligne = pages::Utf8VersCp1252(chemin).texte;
+    std::transform(ligne.begin(), ligne.end(), ligne.begin(),
+                   [](char c) { return pages::Cp1252VersCp850(c); });
+    const std::string suite = raison != nullptr ? std::string(" (") + raison + ")" : "";
+    const std::size_t place = LONGUEUR_LIGNE_FICHIER - std::min(suite.size(), std::size_t{80});
+    if (ligne.size() > place) {
+        ligne = "..." + ligne.substr(ligne.size() - (place - 3));
+    }
+    return (ligne + suite).substr(0, LONGUEUR_LIGNE_FICHIER);
+}
+
 } // namespace
 
 const char* TitreRapport() {
@@ -58,6 +84,10 @@ std::size_t ComposerRapport(char (&tampon)[TAILLE_RAPPORT], const char* message,
     r.Ajouter(module);
     r.Ajouter("\n* FONCTION : ");
     r.Ajouter(fonction);
+    if (fichierCourant != nullptr) {
+        r.Ajouter("\n* FICHIER : ");
+        r.Ajouter(fichierCourant->Ligne().c_str());
+    }
     r.Ajouter("\n\n");
     r.Ajouter("Reportez toute erreur afin qu'elle soit corrigée à\n"_cp850);
     r.Ajouter(pages::kTexte850<ADJORA_MAINTENEUR_NOM " : " ADJORA_MAINTENEUR_EMAIL>.data());
@@ -73,6 +103,20 @@ int MessageErreur(const char* message, const char* module, const char* fonction)
 }
 
 void MessageAvertissement(const char* /*message*/) {}
+
+RapportSurFichier::RapportSurFichier(const char* fichier, const char* raison)
+    : chemin_(CheminAbsolu(fichier != nullptr ? fichier : "")),
+      ligne_(LigneFichier(chemin_, raison)), precedent_(fichierCourant) {
+    fichierCourant = this;
+}
+
+RapportSurFichier::~RapportSurFichier() {
+    fichierCourant = precedent_;
+}
+
+std::string FichierRapporte() {
+    return fichierCourant != nullptr ? fichierCourant->Chemin() : std::string();
+}
 
 PresentateurErreur InstallerPresentateur(PresentateurErreur presentateur) {
     if (!presentateur) {

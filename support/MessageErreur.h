@@ -12,6 +12,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <string>
 
 // Size of the composed report, terminator included.
 inline constexpr std::size_t TAILLE_RAPPORT = 500;
@@ -28,6 +29,28 @@ std::size_t ComposerRapport(char (&tampon)[TAILLE_RAPPORT], const char* message,
                             const char* fonction);
 
 int MessageErreur(const char* message, const char* module, const char* fonction);
+
+// While alive, the reports composed name this file on a line of their own,
+// "* FICHIER : " after the routine: its absolute path and, when given, the
+// reason in brackets (code page 850). The innermost one wins.
+class RapportSurFichier {
+  public:
+    explicit RapportSurFichier(const char* fichier, const char* raison = nullptr);
+    ~RapportSurFichier();
+    RapportSurFichier(const RapportSurFichier&) = delete;
+    RapportSurFichier& operator=(const RapportSurFichier&) = delete;
+
+    const std::string& Chemin() const { return chemin_; }
+    const std::string& Ligne() const { return ligne_; }
+
+  private:
+    std::string chemin_; // absolute path, as the system spells it
+    std::string ligne_;  // path and reason, code page 850, at most 160 bytes
+    RapportSurFichier* precedent_;
+};
+
+// The absolute path of the file the current reports are about; empty when none.
+std::string FichierRapporte();
 void MessageAvertissement(const char* message);
 
 // Installs a presenter and returns the previous one; an empty one restores the default.

@@ -11,7 +11,7 @@ paquets=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev nlohmann-json3-dev qt6-translations-l10n
   xvfb xauth fonts-liberation fonts-comic-neue xdotool imagemagick
-  dbus python3-pyatspi at-spi2-core
+  dbus at-spi2-core orca
   clang libclang-rt-14-dev valgrind
   python3 python3-grammalecte nodejs
   appstream desktop-file-utils dpkg-dev file lintian reuse poppler-utils

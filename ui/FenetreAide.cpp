@@ -3,10 +3,12 @@
 
 #include "FenetreAide.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <algorithm>
 
 #include "MainFormFile.h"
@@ -25,10 +27,22 @@ FenetreAide::FenetreAide(QWidget* proprietaire) : QTextBrowser(proprietaire) {
     setWindowFlag(Qt::Window);
     setWindowTitle(QStringLiteral("Aide - ") + TITRE_APPLICATION);
     setOpenExternalLinks(true);
+    // A caret, so that the arrows read the text line by line; Tab still walks the links.
+    setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
+    // A link followed within the page takes the caret along, once the view has moved.
+    connect(
+        this, &QTextBrowser::anchorClicked, this,
+        [this](const QUrl& lien) {
+            if (lien.toString(QUrl::RemoveFragment).isEmpty()) {
+                AllerAncre(lien.fragment());
+            }
+        },
+        Qt::QueuedConnection);
     resize(LARGEUR, HAUTEUR);
 }
 
 bool FenetreAide::Ouvrir(const QString& fichier) {
+    setFocus(); // taken when the window shows
     QFile source(fichier);
     if (!source.open(QIODevice::ReadOnly)) {
         setSearchPaths({});
@@ -66,4 +80,27 @@ void FenetreAide::keyPressEvent(QKeyEvent* evenement) {
         return;
     }
     QTextBrowser::keyPressEvent(evenement);
+}
+
+bool FenetreAide::focusNextPrevChild(bool suivant) {
+    const bool lien = QTextBrowser::focusNextPrevChild(suivant);
+    // The link reached is selected, but Qt tells screen readers nothing of it.
+    const QTextCursor curseur = textCursor();
+    QAccessibleTextSelectionEvent selection(this, curseur.selectionStart(), curseur.selectionEnd());
+    selection.setCursorPosition(curseur.position());
+    QAccessible::updateAccessibility(&selection);
+    return lien;
+}
+
+void FenetreAide::AllerAncre(const QString& nom) {
+    for (QTextBlock bloc = document()->begin(); bloc.isValid(); bloc = bloc.next()) {
+        for (auto morceau = bloc.begin(); !morceau.atEnd(); ++morceau) {
+            if (morceau.fragment().charFormat().anchorNames().contains(nom)) {
+                QTextCursor curseur(document());
+                curseur.setPosition(morceau.fragment().position());
+                setTextCursor(curseur);
+                return;
+            }
+        }
+    }
 }

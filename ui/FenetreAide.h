@@ -14,7 +14,8 @@ class FenetreAide : public QTextBrowser {
     explicit FenetreAide(QWidget* proprietaire);
 
     // Loads `fichier` (an HTML document) and shows its beginning, the
-    // contents; when it cannot be read, says so, naming the file.
+    // contents, with the focus and the caret there; when it cannot be read,
+    // says so, naming the file.
     // Returns whether the file was read.
     bool Ouvrir(const QString& fichier);
 
@@ -22,6 +23,10 @@ class FenetreAide : public QTextBrowser {
     // on whichever side of it `ecran` leaves more room, narrowed to fit there.
     void PlacerAcote(const QRect& principale, const QRect& ecran);
 
+  private:
+    void AllerAncre(const QString& nom); // the caret to the start of anchor `nom`
+
   protected:
     void keyPressEvent(QKeyEvent* evenement) override; // Escape closes
+    bool focusNextPrevChild(bool suivant) override;    // Tab: the next link, told to screen readers
 };

@@ -22,6 +22,7 @@
 
 #include "AboutBoxFile.h"
 #include "AdjoraConfig.h"
+#include "Annonce.h"
 #include "DossierDonnees.h"
 #include "FenetreAide.h"
 #include "GroupeRadio.h"
@@ -132,6 +133,8 @@ void TMainForm::PreparerControles() {
 
     Entree->setValidator(new ValidateurMinuscules(Entree));
     Entree->installEventFilter(this);
+    annonce_ = new Annonce(this);
+    connect(Entree, &QLineEdit::textEdited, annonce_, &Annonce::Retirer); // no result yet
 
     groupeGenre_ = CreerGroupeRadio(Genre);
     groupeNombre_ = CreerGroupeRadio(Nombre);
@@ -147,14 +150,12 @@ void TMainForm::PreparerBarreOutils() {
     } boutons[] = {
         {SpeedImprimer, "imprimer", &TMainForm::FilePrint, RACCOURCI_IMPRIMER},
         {SpeedExplications, "aide", &TMainForm::HelpContents, RACCOURCI_AIDE},
-        {SpeedApropos, "apropos", &TMainForm::HelpAbout, {}},
+        {SpeedApropos, "apropos", &TMainForm::HelpAbout, RACCOURCI_APROPOS},
     };
     for (const auto& b : boutons) {
         b.bouton->setIcon(QIcon(ImageBouton(QString::fromLatin1(b.image))));
         connect(b.bouton, &QToolButton::clicked, this, b.action);
-        if (!b.touche.isEmpty()) {
-            connect(new QShortcut(b.touche, this), &QShortcut::activated, this, b.action);
-        }
+        connect(new QShortcut(b.touche, this), &QShortcut::activated, this, b.action);
     }
 }
 
@@ -203,9 +204,7 @@ void TMainForm::AfficherAnalyse(const Analyse& analyse, const char* explication)
 }
 
 void TMainForm::AnnoncerResultat() {
-    // A description change of the lemma field reaches screen readers while the
-    // focus stays in the input field.
-    Lemme->setAccessibleDescription(
+    annonce_->Annoncer(
         QStringList{Lemme->text(), TexteItem(groupeGenre_), TexteItem(groupeNombre_)}.join(
             QStringLiteral(", ")));
 }

@@ -21,6 +21,7 @@
 namespace Ui {
 class TMainForm;
 }
+class Annonce;
 class FenetreAide;
 class QButtonGroup;
 class QFrame;
@@ -33,9 +34,10 @@ class QToolButton;
 inline const QString TITRE_APPLICATION = QStringLiteral("Adjora 1.0");
 inline const QString FICHIER_AIDE = QStringLiteral("Adjora.hlp");
 
-// Keys of the print and help actions, from anywhere in the main window.
+// Keys of the print, help and about actions, from anywhere in the main window.
 inline const QKeySequence RACCOURCI_IMPRIMER = QKeySequence(Qt::CTRL | Qt::Key_P);
 inline const QKeySequence RACCOURCI_AIDE = QKeySequence(Qt::Key_F1);
+inline const QKeySequence RACCOURCI_APROPOS = QKeySequence(Qt::CTRL | Qt::Key_I);
 
 // Windows virtual key code of Enter, the only key that starts an analysis.
 inline constexpr std::uint16_t TOUCHE_ENTREE = 13;
@@ -82,8 +84,7 @@ class TMainForm : public QWidget {
     // Shows one analysis: explanation, lemma and both radio selections.
     void AfficherAnalyse(const Analyse& analyse, const char* explication);
 
-    // Tells screen readers the result shown: lemma, gender and number items,
-    // as the lemma field's accessible description.
+    // Tells screen readers the result shown: lemma, gender and number items.
     void AnnoncerResultat();
 
     // Radio groups, by item index (-1: none selected).
@@ -91,6 +92,9 @@ class TMainForm : public QWidget {
     QButtonGroup* GroupeNombre() const { return groupeNombre_; }
     int ItemGenre() const;
     int ItemNombre() const;
+
+    // What screen readers are told after each analysis.
+    Annonce* AnnonceResultat() const { return annonce_; }
 
     // The help window, once opened.
     FenetreAide* Aide() const { return aide_; }
@@ -115,6 +119,7 @@ class TMainForm : public QWidget {
     std::unique_ptr<Ui::TMainForm> ui_;
     QButtonGroup* groupeGenre_ = nullptr;
     QButtonGroup* groupeNombre_ = nullptr;
+    Annonce* annonce_ = nullptr;
     FenetreAide* aide_ = nullptr;
     std::unique_ptr<QPrinter> imprimante_;
     QString fichierAide_;

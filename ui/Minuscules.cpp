@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "Bip.h"
 #include "PagesDeCode.h"
 
 namespace {
@@ -27,6 +28,9 @@ QValidator::State ValidateurMinuscules::validate(QString& texte, int& position) 
         } else if (i < position) {
             --curseur;
         }
+    }
+    if (garde.size() < minuscules.size()) {
+        Bip(); // a refused character: the text stays as it was
     }
     texte = garde;
     position = std::clamp(curseur, 0, static_cast<int>(texte.size()));

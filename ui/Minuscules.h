@@ -8,8 +8,8 @@
 
 // Turns every letter of the field into lower case as it is entered (typed or
 // pasted) and drops the characters Windows-1252 cannot hold, so that the
-// engine never receives a substitute; the cursor keeps its place in the text
-// that remains. It never refuses a whole text.
+// engine never receives a substitute, with a beep; the cursor keeps its place
+// in the text that remains. It never refuses a whole text.
 class ValidateurMinuscules : public QValidator {
     Q_OBJECT
   public:

@@ -8,8 +8,11 @@ program runs in the folder, @CAS@ stands for it), optional `stdin`, the expected
 `stderr.lignes`, lines it holds in that order among others) and `status`.
 Optional `lexiques`: a set under lexiques/ (default "mini"), or "defaut" for none
 given. Optional `sortie`: "/dev/full" or "tube-ferme" (a pipe whose reader is
-gone); nothing is then read from standard output. A folder that lacks one of its
-four files, or names an unknown set or output, fails.
+gone); nothing is then read from standard output. Optional `entree`: "fermee"
+(standard input closed), "dossier" (the case folder as standard input) or
+"echec N" (reading `stdin` fails after N bytes, through the library named by
+ADJORA_ECHEC_LECTURE_SO). A folder that lacks one of its four files, or names
+an unknown set, output or input, fails.
 Usage: lancer_cas.py ADJORA_CLI CASE_DIR"""
 import difflib, json, os, subprocess, sys
 
@@ -26,17 +29,31 @@ def lire(nom, defaut=None):
     return defaut
 
 
-def lancer(arguments, entree, sortie):
-    """Runs adjora-cli in the case folder, its standard output sent to `sortie`."""
+def fermer_entree():
+    os.close(0)
+
+
+def lancer(arguments, entree, sortie, mode):
+    """Runs adjora-cli in the case folder: `entree` on its standard input unless
+    `mode` says otherwise, its standard output sent to `sortie`."""
     flux = subprocess.PIPE
     if sortie == "/dev/full":
         flux = os.open(sortie, os.O_WRONLY)
     if sortie == "tube-ferme":
         lecteur, flux = os.pipe()
         os.close(lecteur)
+    options = {"input": entree}
+    if mode[:1] == ["fermee"]:
+        options = {"stdin": subprocess.DEVNULL, "preexec_fn": fermer_entree}
+    if mode[:1] == ["dossier"]:
+        options = {"stdin": os.open(CAS, os.O_RDONLY)}
+    if mode[:1] == ["echec"]:
+        options["env"] = dict(os.environ, LD_PRELOAD=os.environ.get("ADJORA_ECHEC_LECTURE_SO", ""),
+                              ADJORA_ECHEC_LECTURE=mode[-1],
+                              ASAN_OPTIONS=os.environ.get("ASAN_OPTIONS", "") + ":verify_asan_link_order=0")
     try:
-        return subprocess.run([CLI] + arguments, input=entree, stdout=flux, stderr=subprocess.PIPE,
-                              timeout=60, cwd=CAS)
+        return subprocess.run([CLI] + arguments, stdout=flux, stderr=subprocess.PIPE, timeout=60, cwd=CAS,
+                              **options)
     finally:
         if flux != subprocess.PIPE:
             os.close(flux)
@@ -58,6 +75,7 @@ def objets(texte):
 
 jeu = lire("lexiques", b"mini").decode().strip()
 sortie = lire("sortie", b"").decode().strip()
+mode = lire("entree", b"").decode().split()
 erreurs = [f"no {noms[0]} file" for noms in FICHIERS if all(lire(nom) is None for nom in noms)]
 if lire("stderr.lignes") == b"":
     erreurs.append("stderr.lignes is empty: it would accept anything")
@@ -65,6 +83,8 @@ if jeu != "defaut" and not os.path.isdir(os.path.join(LEXIQUES, jeu)):
     erreurs.append(f"unknown lexicon set: {jeu}")
 if sortie not in ("", "/dev/full", "tube-ferme"):
     erreurs.append(f"unknown output: {sortie}")
+if mode not in ([], ["fermee"], ["dossier"]) and (len(mode) != 2 or mode[0] != "echec"):
+    erreurs.append(f"unknown input: {' '.join(mode)}")
 if erreurs:
     sys.exit(f"FAIL {os.path.basename(CAS)}\n" + "\n".join(erreurs))
 
@@ -73,7 +93,7 @@ if arguments[-1] == "":
     arguments.pop()
 if jeu != "defaut":
     arguments = ["--lexiques", os.path.join(LEXIQUES, jeu)] + arguments
-fin = lancer(arguments, lire("stdin", b""), sortie)
+fin = lancer(arguments, lire("stdin", b""), sortie, mode)
 if fin.returncode != int(lire("status")):
     erreurs.append(f"status {fin.returncode}, expected {int(lire('status'))}")
 if lire("stderr.lignes") is None:

@@ -111,7 +111,8 @@ struct SansLexiques : ::testing::Test {
 };
 
 // Records every report while alive, one "message<TAB>module<TAB>routine" line
-// each in UTF-8, the message escaped.
+// each in UTF-8, the message escaped; a report that names a file adds its
+// name (and the reason given).
 struct EnregistreurRapports {
     EnregistreurRapports()
         : precedent(InstallerPresentateur([this](const char* rapport, const char*) {
@@ -122,7 +123,12 @@ struct EnregistreurRapports {
                   return r.substr(a, r.find(fin, a) - a);
               };
               texte += Echapper(champ("* MESSAGE : ", "\n* MODULE : ")) + "\t" +
-                       champ("* MODULE : ", "\n") + "\t" + champ("* FONCTION : ", "\n") + "\n";
+                       champ("* MODULE : ", "\n") + "\t" + champ("* FONCTION : ", "\n");
+              if (r.find("* FICHIER : ") != std::string::npos) {
+                  const std::string fichier = champ("* FICHIER : ", "\n");
+                  texte += "\t" + fichier.substr(fichier.rfind('/') + 1);
+              }
+              texte += "\n";
               return 1;
           })) {}
     ~EnregistreurRapports() { InstallerPresentateur(precedent); }

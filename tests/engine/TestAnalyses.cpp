@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Runner of the engine's cases: analyses.tsv over the lexicon sets of
-// lexiques/, each set's expected reports and lists, and loading with
-// exhausted memory.
+// lexiques/, each set's expected reports and lists, loading with exhausted
+// memory, and files no lexicon should be.
+#include <sys/stat.h>
+
 #include "OutilsTest.h"
 
 namespace {
@@ -66,6 +68,23 @@ TEST_F(SansLexiques, MemoireSatureeLesPairesRestentAlignees) {
         DetruitListeMots(paires.Formes);
         DetruitListeMots(paires.Lemmes);
     }
+}
+
+// A named pipe, a device, a folder, a file too large, a list overfull: each is
+// reported with its name at once, and reading stops.
+TEST_F(SansLexiques, FichiersHostilesSignalesSansAttendre) {
+    DossierTemporaire dossier;
+    mkfifo((dossier.chemin / "except_A.lex").c_str(), 0600);
+    std::filesystem::create_symlink("/dev/zero", dossier.chemin / "except_B.lex");
+    std::filesystem::create_directory(dossier.chemin / "except_C.lex");
+    std::filesystem::resize_file(dossier.ecrire("except_D.lex", ""), (4 << 20) + 1);
+    std::string mots;
+    for (int i = 0; i <= 65535; ++i) {
+        mots += "a\n";
+    }
+    dossier.ecrire("except_H.lex", mots);
+    EXPECT_EQ(ChargerLexiques(dossier.chemin), Lire(ADJORA_CAS "/rapports-hostiles.tsv"));
+    EXPECT_EQ(NbElements(ListeH), 65535);
 }
 
 TEST_F(SansLexiques, LemmeCorrespondantDUnMotAbsentSignale) {

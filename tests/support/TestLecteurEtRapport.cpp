@@ -48,8 +48,9 @@ TEST(Lecteur, FichierAbsentOuDossierEtRecherche) {
     EXPECT_EQ(fOuvrir(kLecteur.c_str(), "r"), nullptr);
     EXPECT_EQ(testing::internal::GetCapturedStdout().substr(0, 44),
               "Impossible d'ouvrir le fichier absent.lex.\nI");
-    const std::string impossible = "Opération impossible\tGESTION DES FICHIERS\tfOuvrir\n";
-    EXPECT_EQ(rapports.texte, impossible + impossible);
+    const std::string impossible = "Opération impossible\tGESTION DES FICHIERS\tfOuvrir\t";
+    EXPECT_EQ(rapports.texte, impossible + "absent.lex (fichier absent)\n" + impossible +
+                                  "lecteur (dossier, pas un fichier ordinaire)\n");
     std::FILE* f = fOuvrir((kLecteur / "sans-fin-de-ligne.txt").c_str(), "r");
     EXPECT_TRUE(fChercherMot(f, "belle") && fChercherMot(f, "beau") && !fChercherMot(f, "bel"));
     EXPECT_TRUE(fFinFichier(f));

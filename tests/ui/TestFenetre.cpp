@@ -10,6 +10,8 @@
 
 #include "AboutBoxFile.h"
 #include "AdjoraConfig.h"
+#include "Annonce.h"
+#include "Bip.h"
 #include "Demarrage.h"
 #include "FenetreAide.h"
 #include "MainFormFile.h"
@@ -82,6 +84,15 @@ class TestFenetre : public QObject {
     TAboutBox aPropos_;
     QStringList messages_;           // print messages and printer requests, in place of their box
     QPrinter* imprimante_ = nullptr; // the printer "chosen" in place of the print dialog
+    int bips_ = 0;
+    QStringList annonces_; // names of the notification each time it shows
+
+    bool eventFilter(QObject* annonce, QEvent* evenement) override {
+        if (evenement->type() == QEvent::Show) {
+            annonces_ << Accessible(annonce, QAccessible::Name);
+        }
+        return false;
+    }
 
     QString Resultat() const { // lemma, texts of the selected gender and number items
         QStringList texte{f_->Lemme->text()};
@@ -101,6 +112,8 @@ class TestFenetre : public QObject {
             messages_ << "impression";
             return imprimante_;
         };
+        InstallerBip([this] { ++bips_; });
+        f_->AnnonceResultat()->installEventFilter(this);
         f_->show();
         QVERIFY(QTest::qWaitForWindowActive(f_.get()));
     }
@@ -108,6 +121,8 @@ class TestFenetre : public QObject {
         f_.reset();
         dossier_.reset();
         messages_.clear();
+        bips_ = 0;
+        annonces_.clear();
     }
 
     // saisies.tsv: text pasted, then typed, then a key; what the field and the results show.
@@ -116,9 +131,10 @@ class TestFenetre : public QObject {
         QTest::addColumn<QKeySequence>("touche");
         QTest::addColumn<QString>("champ");
         QTest::addColumn<QString>("resultat");
-        for (const QStringList& c : Cas("saisies.tsv", 4)) {
+        QTest::addColumn<int>("bips");
+        for (const QStringList& c : Cas("saisies.tsv", 5)) {
             QTest::newRow(qPrintable(c[0] + " " + c[1]))
-                << c[0] << QKeySequence(c[1]) << c[2] << c[3];
+                << c[0] << QKeySequence(c[1]) << c[2] << c[3] << c[4].toInt();
         }
     }
     void saisie() {
@@ -129,12 +145,15 @@ class TestFenetre : public QObject {
         QTest::keySequence(f_->Entree, QKeySequence::Paste);
         QCOMPARE(f_->Entree->text(), champ);
         f_->Entree->clear();
-        for (const QChar c : tape) { // any character, typed
-            QTest::sendKeyEvent(QTest::Click, f_->Entree, Qt::Key_unknown, c, Qt::NoModifier);
+        for (const char32_t c : tape.toUcs4()) { // any character, typed
+            QTest::sendKeyEvent(QTest::Click, f_->Entree, Qt::Key_unknown, QString::fromUcs4(&c, 1),
+                                Qt::NoModifier);
         }
         QCOMPARE(f_->Entree->text(), champ);
+        QFETCH(int, bips);
+        QCOMPARE(bips_, bips);
         QFETCH(QKeySequence, touche);
-        QVERIFY2(touche[0].key() != Qt::Key_unknown, "unknown key");
+        QVERIFY2(QString(QTest::currentDataTag()).endsWith(' ' + touche.toString()), "unknown key");
         QTest::keySequence(f_->Entree, touche);
         const QString explication = f_->Explication->toPlainText();
         QTest::keySequence(f_->Entree, touche); // again: the same result, not doubled
@@ -142,9 +161,24 @@ class TestFenetre : public QObject {
         QCOMPARE(f_->Explication->toPlainText(), explication);
         const bool analyse = !resultat.startsWith(',');
         QCOMPARE(explication.isEmpty(), !analyse);
-        // Announced to screen readers, the focus staying in the field.
-        QCOMPARE(Accessible(f_->Lemme, QAccessible::Description), analyse ? resultat : "Lemme");
+        // Told to screen readers as a notification at each Enter, the focus staying in the field.
+        QCOMPARE(QAccessible::queryAccessibleInterface(f_->AnnonceResultat())->role(),
+                 QAccessible::Notification);
+        QCOMPARE(annonces_, analyse ? QStringList(2 * touche.count(), resultat) : QStringList());
         QCOMPARE(QApplication::focusWidget(), f_->Entree);
+        QTest::keyClick(f_->Explication,
+                        Qt::Key_Down); // a caret: the explanation read line by line
+        QCOMPARE(f_->Explication->textCursor().position() > 0, analyse);
+        QTest::keyClick(f_->Entree, Qt::Key_Backspace); // an edited word has no result yet
+        QVERIFY(!f_->AnnonceResultat()->isVisible());
+    }
+
+    void refus() { // a character refused in the middle of the word: a beep, nothing moves
+        QTest::keyClicks(f_->Entree, "bele");
+        f_->Entree->setCursorPosition(3);
+        QTest::sendKeyEvent(QTest::Click, f_->Entree, Qt::Key_unknown, "Ω", Qt::NoModifier);
+        QCOMPARE(f_->Entree->text().insert(f_->Entree->cursorPosition(), '|'), "bel|e");
+        QCOMPARE(bips_, 1);
     }
 
     void focus() {
@@ -166,7 +200,7 @@ class TestFenetre : public QObject {
         QCOMPARE(image.pixel(14, 11), qRgb(255, 0, 0));
     }
 
-    // The print and help actions, by button or key from anywhere in the window.
+    // The print, help and about actions, by button or key from anywhere in the window.
     void actions_data() { // actions.tsv
         QTest::addColumn<QString>("depuis");
         QTest::addColumn<QKeySequence>("touche");
@@ -181,14 +215,19 @@ class TestFenetre : public QObject {
         QFETCH(QString, effet);
         auto* cible = f_->findChild<QWidget*>(depuis);
         QVERIFY2(cible, qPrintable("no control " + depuis));
-        QVERIFY2(touche.isEmpty() || touche[0].key() != Qt::Key_unknown, "unknown key");
+        QVERIFY2(QString(QTest::currentDataTag()).endsWith(' ' + touche.toString()), "unknown key");
         cible->setFocus();
+        const QSignalSpy apropos(AboutBox, &QDialog::finished);
+        QTimer::singleShot(0, AboutBox, &QWidget::close); // the about box, once it shows
         if (touche.isEmpty()) {
             qobject_cast<QToolButton*>(cible)->click();
         } else {
             QTest::keySequence(cible, touche);
         }
-        QCOMPARE(messages_.join("") + (f_->Aide() && f_->Aide()->isVisible() ? "aide" : ""), effet);
+        QTest::qWait(1);
+        const QString vu =
+            messages_.join("") + (f_->Aide() && f_->Aide()->isVisible() ? "aide" : "");
+        QCOMPARE(vu + (apropos.isEmpty() ? "" : "apropos"), effet);
     }
 
     // The print button prints the window to a PDF file, as to any printer: its image at its
@@ -220,6 +259,14 @@ class TestFenetre : public QObject {
     void aide() {
         f_->SpeedExplications->click();
         FenetreAide* aide = f_->Aide();
+        // Read by keyboard: the text has the focus, Down moves the caret, Tab reaches a link.
+        QTRY_COMPARE(QApplication::focusWidget(), aide);
+        QTest::keyClick(aide, Qt::Key_Down);
+        QCOMPARE(aide->textCursor().blockNumber(), 1);
+        QTest::keyClick(aide, Qt::Key_Tab);
+        QCOMPARE(aide->textCursor().selectedText(), "Utiliser la fenêtre");
+        QTest::keyClick(aide, Qt::Key_Return); // followed, the caret to its heading
+        QTRY_COMPARE(aide->textCursor().blockFormat().headingLevel(), 2);
         // Beside the main window, on the screen, not over it.
         QVERIFY(!aide->frameGeometry().intersects(f_->frameGeometry()));
         QVERIFY(f_->screen()->availableGeometry().contains(aide->frameGeometry()));
@@ -227,10 +274,10 @@ class TestFenetre : public QObject {
         QVERIFY(!aide->isVisible());
         aide->PlacerAcote(f_->frameGeometry(), QRect(0, 0, 1920, 1080)); // room on the right
         QVERIFY(aide->frameGeometry().left() > f_->frameGeometry().right());
-        // The shipped help tells the keys, its accents right.
+        // The shipped help tells the keys.
         QVERIFY(aide->Ouvrir(ADJORA_DONNEES_BUILD "/Adjora.hlp"));
-        for (const char* texte : {"F1 : ", "Ctrl+P : ", "Utiliser la fenêtre"}) {
-            QVERIFY2(aide->toPlainText().contains(texte), texte);
+        for (const char* touche : {"F1 : ", "Ctrl+P : ", "Ctrl+I : "}) {
+            QVERIFY(aide->toPlainText().contains(touche));
         }
     }
 
@@ -334,9 +381,11 @@ class TestFenetre : public QObject {
         QCOMPARE(statut, 0);
         QCOMPARE(vu.join("|"),
                  "Erreur à l'execution\nErreur !\n\n* MESSAGE : Opération impossible\n"
-                 "* MODULE : GESTION DES FICHIERS\n* FONCTION : fOuvrir\n\n"
-                 "Reportez toute erreur afin qu'elle soit corrigée à\n" ADJORA_MAINTENEUR_NOM
-                 " : " ADJORA_MAINTENEUR_EMAIL "\nMerci !|Adjora 1.0|A propos de...|Annuler");
+                 "* MODULE : GESTION DES FICHIERS\n* FONCTION : fOuvrir\n* FICHIER : " +
+                     QDir::current().filePath("except_D.lex") +
+                     " (fichier absent)\n\nReportez toute erreur afin qu'elle soit "
+                     "corrigée à\n" ADJORA_MAINTENEUR_NOM " : " ADJORA_MAINTENEUR_EMAIL
+                     "\nMerci !|Adjora 1.0|A propos de...|Annuler");
     }
 };
 
