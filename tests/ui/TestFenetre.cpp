@@ -9,10 +9,10 @@
 #include <memory>
 
 #include "AboutBoxFile.h"
+#include "Adjora.h"
 #include "AdjoraConfig.h"
 #include "Annonce.h"
 #include "Bip.h"
-#include "Demarrage.h"
 #include "FenetreAide.h"
 #include "MainFormFile.h"
 #include "PagesDeCode.h"

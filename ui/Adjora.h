@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Équipe Adjora
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Start-up of the window program, apart from main so that tests can run it.
+// Start-up of the window program (main, in main.cpp, only calls it), in the
+// library so that tests can run it.
 #pragma once
 
 #include "Presentateur.h"
