@@ -53,6 +53,8 @@ Options AnalyserArguments(const std::vector<std::string>& arguments) {
             options.explication = true;
         } else if (argument == "--conllu") {
             options.conllu = true;
+        } else if (argument == "--formes") {
+            options.formes = true;
         } else if (argument == "--help" || argument == "-h") {
             options.aide = true;
         } else if (argument == "--version") {
@@ -69,12 +71,17 @@ Options AnalyserArguments(const std::vector<std::string>& arguments) {
     if (options.erreur.empty() && options.conllu && options.format == Format::Jsonl) {
         options.erreur = "--conllu écrit du CoNLL-U : --format jsonl ne s'y applique pas";
     }
+    if (options.erreur.empty() && options.conllu && options.formes) {
+        options.erreur = "--formes et --conllu ne vont pas ensemble";
+    }
     return options;
 }
 
 std::string TexteAide() {
     return "Utilisation : adjora-cli [--lexiques DOSSIER] [--explication] [--format tsv|jsonl]\n"
            "                        [MOT...]\n"
+           "              adjora-cli --formes [--lexiques DOSSIER] [--explication]\n"
+           "                        [--format tsv|jsonl] [MOT...]\n"
            "              adjora-cli --conllu [--lexiques DOSSIER] [--explication] [FICHIER...]\n"
            "\n"
            "Analyse des adjectifs qualificatifs français : pour chaque mot, donne le\n"
@@ -89,11 +96,19 @@ std::string TexteAide() {
            "  mot, lemme, genre, nombre [, explication]\n"
            "\n"
            "Options :\n"
-           "  --lexiques DOSSIER  dossier des lexiques except_A.lex à except_H.lex\n"
-           "                      (par défaut : les lexiques livrés avec Adjora)\n"
+           "  --lexiques DOSSIER  dossier des lexiques except_A.lex à except_H.lex (et,\n"
+           "                      avec --formes, paradigmes.lex ; par défaut : les\n"
+           "                      lexiques livrés avec Adjora)\n"
            "  --explication       ajoute l'explication (en TSV, retours à la ligne écrits \\n)\n"
            "  --format jsonl      un objet JSON par mot : mot, lemme, genre, nombre\n"
            "                      [, explication] (--format tsv : la sortie par défaut)\n"
+           "  --formes            donne toutes les formes de l'adjectif : mot, lemme, puis\n"
+           "                      masculin singulier, féminin singulier, masculin pluriel,\n"
+           "                      féminin pluriel (variantes séparées par « | », forme\n"
+           "                      principale en tête ; avec --explication, l'explication\n"
+           "                      de chaque forme dans quatre colonnes de plus ; en JSONL,\n"
+           "                      des tableaux sous masculin_singulier, feminin_singulier,\n"
+           "                      masculin_pluriel, feminin_pluriel et explications)\n"
            "  --conllu            lit et écrit du CoNLL-U : seules les lignes de mot ADJ\n"
            "                      changent (LEMMA, Gender et Number dans FEATS, et avec\n"
            "                      --explication Adjora=... dans MISC, où « \\ », « | »,\n"
@@ -115,6 +130,7 @@ std::string TexteAide() {
            "Exemples :\n"
            "  adjora-cli belles Heureuse\n"
            "  adjora-cli --format jsonl --explication < mots.txt > analyses.jsonl\n"
+           "  adjora-cli --formes belles vieux\n"
            "  adjora-cli --conllu corpus.conllu > corpus-lemmatise.conllu\n"
            "\n"
            "Code de retour : 0 si tout est analysé, 1 si une ligne, un mot ou un fichier a\n"

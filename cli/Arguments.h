@@ -16,6 +16,7 @@ struct Options {
     std::optional<std::string> lexiques; // --lexiques DIR
     bool explication = false;            // --explication
     bool conllu = false;                 // --conllu: the arguments name CoNLL-U files
+    bool formes = false;                 // --formes: the four cells of each word's paradigm
     Format format = Format::Tsv;         // --format tsv|jsonl
     bool aide = false;                   // --help
     bool version = false;                // --version

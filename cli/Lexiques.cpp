@@ -11,6 +11,7 @@
 #include "DossierDonnees.h"
 #include "Lemmatiseur.h"
 #include "MessageErreur.h"
+#include "Paradigmes.h"
 
 namespace cli {
 
@@ -45,7 +46,7 @@ class SortieVersErreurs {
 } // namespace
 
 bool ChargerLexiques(const std::string& dossier, std::string& erreur,
-                     std::vector<std::string>& enDefaut) {
+                     std::vector<std::string>& enDefaut, bool paradigmes) {
     std::error_code code;
     if (!fs::is_directory(dossier, code)) {
         erreur = "dossier des lexiques introuvable : " + dossier;
@@ -56,7 +57,7 @@ bool ChargerLexiques(const std::string& dossier, std::string& erreur,
             "le dossier " + dossier + " ne contient aucun lexique (except_A.lex à except_H.lex)";
         return false;
     }
-    const bool charge = dossiers::ExecuterDans(dossier, [&enDefaut, &dossier] {
+    const bool charge = dossiers::ExecuterDans(dossier, [&enDefaut, &dossier, paradigmes] {
         SortieVersErreurs redirection;
         // Each report is shown as before, and its file noted.
         PresentateurErreur suivant;
@@ -69,6 +70,9 @@ bool ChargerLexiques(const std::string& dossier, std::string& erreur,
             return suivant(rapport, titre);
         });
         ChargerExceptions();
+        if (paradigmes) {
+            ChargerParadigmes();
+        }
         InstallerPresentateur(suivant);
     });
     if (!charge) {

@@ -14,10 +14,12 @@
 #include "Analyseur.h"
 #include "Conllu.h"
 #include "DossierDonnees.h"
+#include "Formes.h"
 #include "Lecteur.h"
 #include "Lemmatiseur.h"
 #include "Lexiques.h"
 #include "Mots.h"
+#include "Paradigmes.h"
 #include "Sortie.h"
 
 namespace cli {
@@ -115,6 +117,10 @@ class Execution {
         }
         if (!prepare.remarque.empty()) {
             Signaler(lieu, prepare.remarque, false);
+        }
+        if (options_.formes) {
+            sortie_ << FormaterFormes(mot, prepare.mot1252, options_.format, options_.explication);
+            return;
         }
         const Reponse& reponse = analyseur_.Analyser(prepare.mot1252);
         sortie_ << (options_.format == Format::Jsonl
@@ -255,18 +261,20 @@ int Executer(const Options& options, int entree, std::ostream& sortie, std::ostr
                   .value_or(ADJORA_DONNEES_INSTALL);
     std::string raison;
     std::vector<std::string> enDefaut;
-    if (!ChargerLexiques(dossier, raison, enDefaut)) {
+    if (!ChargerLexiques(dossier, raison, enDefaut, options.formes)) {
         erreurs << PROGRAMME << raison << '\n';
         return SORTIE_USAGE;
     }
     for (const std::string& fichier : enDefaut) {
-        erreurs << PROGRAMME << fichier
-                << " : lexique manquant ou défectueux (voir le rapport) : les réponses viennent "
-                   "des autres listes\n";
+        const bool paradigmes = fichier.ends_with(std::string("/") + FICHIER_PARADIGMES);
+        erreurs << PROGRAMME << fichier << " : lexique manquant ou défectueux (voir le rapport) : "
+                << (paradigmes ? "les règles de terminaison donnent les formes qu'il ne donne pas\n"
+                               : "les réponses viennent des autres listes\n");
     }
     const int statut =
         Execution(options, entree, sortie, erreurs, viderAvantLecture).Lancer(!enDefaut.empty());
     LibererExceptions();
+    LibererParadigmes();
     return statut;
 }
 

@@ -4,7 +4,7 @@
 # Install layout (GNUInstallDirs), desktop integration and the Debian package.
 #
 #   bin/                          adjora, adjora-cli
-#   share/adjora/                 except_A.lex .. except_H.lex, Adjora.hlp
+#   share/adjora/                 except_A.lex .. except_H.lex, paradigmes.lex, Adjora.hlp
 #   share/applications/           adjora.desktop (Path= the data directory)
 #   share/metainfo/               org.adjora.Adjora.metainfo.xml
 #   share/icons/hicolor/          32x32 and 256x256 PNG, scalable SVG
@@ -46,7 +46,7 @@ install(CODE "
 # Lexicons and help, found by bare name from the data directory.
 install(DIRECTORY "${PROJECT_SOURCE_DIR}/data/"
   DESTINATION "${ADJORA_DONNEES_DESTINATION}"
-  FILES_MATCHING PATTERN "except_*.lex" PATTERN "Adjora.hlp")
+  FILES_MATCHING PATTERN "except_*.lex" PATTERN "paradigmes.lex" PATTERN "Adjora.hlp")
 
 find_package(Python3 COMPONENTS Interpreter)
 

@@ -21,10 +21,10 @@ ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DADJORA_FUZZ=ON -DADJORA_SANITIZE=ON -DADJORA_BUILD_UI=OFF -DADJORA_BUILD_TESTS=OFF \
   -DADJORA_BUILD_BENCH=OFF >/dev/null
-cmake --build build-fuzz -j2 --target fuzz_lecteur fuzz_analyse fuzz_conllu fuzz_cli
-[ -w /dev/shm ] && export TMPDIR=/dev/shm # the reader's fuzzer rewrites a file per input
+cmake --build build-fuzz -j2 --target fuzz_lecteur fuzz_analyse fuzz_conllu fuzz_cli fuzz_formes
+[ -w /dev/shm ] && export TMPDIR=/dev/shm # the reader's and the paradigms' fuzzers rewrite a file per input
 echec=0
-for cible in lecteur analyse conllu cli; do
+for cible in lecteur analyse conllu cli formes; do
   journal="build-fuzz/fuzz_$cible.log" artefacts="build-fuzz/artefacts-$cible/"
   mkdir -p "build-fuzz/corpus-$cible" "$artefacts"
   if ! build-fuzz/fuzz/fuzz_$cible -max_total_time="$secondes" -timeout=10 -rss_limit_mb=2048 \

@@ -25,11 +25,13 @@
 #include "Annonce.h"
 #include "DossierDonnees.h"
 #include "FenetreAide.h"
+#include "FormesFile.h"
 #include "GroupeRadio.h"
 #include "Images.h"
 #include "Impression.h"
 #include "Minuscules.h"
 #include "PagesDeCode.h"
+#include "Paradigmes.h"
 #include "Polices.h"
 #include "ui_MainFormFile.h"
 
@@ -60,13 +62,19 @@ bool ContientAide(const std::string& dossier) {
         std::filesystem::path(dossier) / FICHIER_AIDE.toStdString(), erreur);
 }
 
-// Loads the eight lexicons from the first folder that holds any; when none
-// does, from the current folder, whose missing files are reported.
+void ChargerLexiquesEtParadigmes() {
+    ChargerExceptions();
+    ChargerParadigmes();
+}
+
+// Loads the eight lexicons and the paradigms from the first folder that holds
+// any lexicon; when none does, from the current folder, whose missing files
+// are reported.
 void ChargerDepuisDossierDonnees(const std::vector<std::string>& candidats) {
-    // ChargerExceptions reads the files by bare name, from the current folder.
+    // The files are read by bare name, from the current folder.
     const auto dossier = dossiers::PremierDossier(candidats);
-    if (!dossier || !dossiers::ExecuterDans(*dossier, ChargerExceptions)) {
-        ChargerExceptions();
+    if (!dossier || !dossiers::ExecuterDans(*dossier, ChargerLexiquesEtParadigmes)) {
+        ChargerLexiquesEtParadigmes();
     }
 }
 
@@ -138,6 +146,10 @@ void TMainForm::PreparerControles() {
 
     groupeGenre_ = CreerGroupeRadio(Genre);
     groupeNombre_ = CreerGroupeRadio(Nombre);
+
+    AjouterMenuFormes(Lemme, [this] { ToutesLesFormes(); });
+    connect(new QShortcut(RACCOURCI_FORMES, this), &QShortcut::activated, this,
+            &TMainForm::ToutesLesFormes);
 }
 
 void TMainForm::PreparerBarreOutils() {
@@ -182,6 +194,10 @@ void TMainForm::EntreeKeyDown(QObject* /*Sender*/, std::uint16_t& Key,
     Analyse analyse{};
     const char* explication = AnalyserAdjectif(mot.texte.c_str(), &analyse);
     AfficherAnalyse(analyse, explication);
+    dernierMot_ = mot.texte;
+    if (formes_ && formes_->isVisible()) {
+        formes_->Afficher(dernierMot_);
+    }
 }
 
 void TMainForm::AfficherAnalyse(const Analyse& analyse, const char* explication) {
@@ -258,6 +274,18 @@ void TMainForm::HelpContents() {
     aide_->show();
     aide_->raise();
     aide_->activateWindow();
+}
+
+void TMainForm::ToutesLesFormes() {
+    if (!formes_) {
+        formes_ = new TFormesBox(this);
+        // Closed, it gives the focus back to the main window's field that had it.
+        connect(formes_, &QDialog::finished, this, [this] { activateWindow(); });
+    }
+    formes_->Afficher(dernierMot_);
+    formes_->show();
+    formes_->raise();
+    formes_->activateWindow();
 }
 
 void TMainForm::HelpAbout() {

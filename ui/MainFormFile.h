@@ -23,6 +23,7 @@ class TMainForm;
 }
 class Annonce;
 class FenetreAide;
+class TFormesBox;
 class QButtonGroup;
 class QFrame;
 class QGroupBox;
@@ -96,6 +97,10 @@ class TMainForm : public QWidget {
     // What screen readers are told after each analysis.
     Annonce* AnnonceResultat() const { return annonce_; }
 
+    // Opens the "Toutes les formes" dialog on the last analysed word.
+    void ToutesLesFormes();
+    TFormesBox* Formes() const { return formes_; }
+
     // The help window, once opened.
     FenetreAide* Aide() const { return aide_; }
     const QString& FichierAide() const { return fichierAide_; }
@@ -121,6 +126,8 @@ class TMainForm : public QWidget {
     QButtonGroup* groupeNombre_ = nullptr;
     Annonce* annonce_ = nullptr;
     FenetreAide* aide_ = nullptr;
+    TFormesBox* formes_ = nullptr;
+    std::string dernierMot_; // Windows-1252, as last analysed
     std::unique_ptr<QPrinter> imprimante_;
     QString fichierAide_;
 };

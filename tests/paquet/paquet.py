@@ -31,7 +31,7 @@ def verifier_arbre(racine, prefixe, avec_ui):
     """The installed tree rooted at racine, which believes it lives at prefixe."""
     attendus = ["bin/adjora-cli", "share/man/man1/adjora-cli.1.gz", "share/adjora/Adjora.hlp",
                 "share/doc/adjora/copyright", "share/doc/adjora/changelog.gz"]
-    attendus += [f"share/adjora/except_{l}.lex" for l in "ABCDEFGH"]
+    attendus += [f"share/adjora/except_{l}.lex" for l in "ABCDEFGH"] + ["share/adjora/paradigmes.lex"]
     attendus += ["bin/adjora", "share/man/man1/adjora.1.gz", "share/applications/adjora.desktop",
                  "share/metainfo/org.adjora.Adjora.metainfo.xml",
                  "share/icons/hicolor/32x32/apps/adjora.png"] if avec_ui else []
@@ -47,6 +47,8 @@ def verifier_arbre(racine, prefixe, avec_ui):
     lignes = [l.split("\t") for l in sortie.splitlines()]
     assert not erreurs and len(lignes) == 2 and lignes[1] == [marque, marque] + lignes[0][2:], \
         f"the installed lexicons were not used:\n{sortie}{erreurs}"
+    sortie, erreurs = executer([os.path.join(racine, "bin/adjora-cli"), "--formes", "vieilles"], cwd="/")
+    assert not erreurs and sortie.split("\t")[2] == "vieux|vieil", f"no installed paradigms:\n{sortie}{erreurs}"
 
     for page in glob.glob(os.path.join(racine, "share/man/man1/*.1.gz")):
         texte = gzip.open(page, "rb").read()

@@ -14,13 +14,16 @@
 #include "Annonce.h"
 #include "Bip.h"
 #include "FenetreAide.h"
+#include "FormesFile.h"
 #include "MainFormFile.h"
 #include "PagesDeCode.h"
+#include "Paradigmes.h"
 
 namespace {
 
-// A temporary current folder: lexicons C (two pairs) and H, others empty, none for the
-// letters in `absents`; a help file when `aide`. Lexicons loaded meanwhile go with it.
+// A temporary current folder: lexicons C (two pairs) and H, others empty, and paradigms
+// (P); none for the letters in `absents`; a help file when `aide`. Lexicons loaded meanwhile
+// go with it.
 struct Dossier {
     explicit Dossier(const QString& absents, bool aide = false) : precedent_(QDir::currentPath()) {
         QDir::setCurrent(dossier_.path());
@@ -31,12 +34,16 @@ struct Dossier {
                                 : (l == 'H' ? "marron\n" : ""));
             }
         }
+        if (!absents.contains('P')) {
+            Ecrire("paradigmes.lex", "beau bel - belle - beaux - belles --\n");
+        }
         if (aide) {
             Ecrire("Adjora.hlp", "<p>ici</p>");
         }
     }
     ~Dossier() {
         LibererExceptions();
+        LibererParadigmes();
         QDir::setCurrent(precedent_);
     }
     static void Ecrire(const QString& nom, const QByteArray& octets) {
@@ -276,7 +283,7 @@ class TestFenetre : public QObject {
         QVERIFY(aide->frameGeometry().left() > f_->frameGeometry().right());
         // The shipped help tells the keys.
         QVERIFY(aide->Ouvrir(ADJORA_DONNEES_BUILD "/Adjora.hlp"));
-        for (const char* touche : {"F1 : ", "Ctrl+P : ", "Ctrl+I : "}) {
+        for (const char* touche : {"F1 : ", "Ctrl+P : ", "Ctrl+I : ", "Ctrl+T : "}) {
             QVERIFY(aide->toPlainText().contains(touche));
         }
     }
@@ -305,6 +312,7 @@ class TestFenetre : public QObject {
     void nomsAccessibles() {
         QFETCH(QString, attendu);
         const QString nom = QTest::currentDataTag();
+        f_->ToutesLesFormes();
         QWidget* controle = f_->findChild<QWidget*>(nom);
         controle = controle ? controle : AboutBox->findChild<QWidget*>(nom);
         QVERIFY2(controle, qPrintable("no control " + nom));
@@ -323,10 +331,11 @@ class TestFenetre : public QObject {
         QTest::addColumn<QString>("lemme");     // of "belles"
         QTest::newRow("ici") << "" << true << "" << 0 << "bel";
         QTest::newRow("ici, D absent") << "D" << false << "" << 1 << "bel";
+        QTest::newRow("ici, paradigmes absents") << "P" << false << "" << 1 << "bel";
         // From another folder: every lexicon and the help from the source tree.
         QTest::newRow("ailleurs") << "ABCDEFGH" << false << "" << 0 << "beau";
-        // Installed: all eight lexicons from <bindir>/../share/adjora.
-        QTest::newRow("installé") << "ABCDEFGH" << false << "bin/adjora" << 7 << "belles";
+        // Installed: every lexicon from <bindir>/../share/adjora (only H there).
+        QTest::newRow("installé") << "ABCDEFGH" << false << "bin/adjora" << 8 << "belles";
         // No lexicon anywhere: the current folder's files are reported.
         QTest::newRow("nulle part") << "ABCDEFGH" << false << "-" << 8 << "bel";
     }
@@ -386,6 +395,54 @@ class TestFenetre : public QObject {
                      " (fichier absent)\n\nReportez toute erreur afin qu'elle soit "
                      "corrigée à\n" ADJORA_MAINTENEUR_NOM " : " ADJORA_MAINTENEUR_EMAIL
                      "\nMerci !|Adjora 1.0|A propos de...|Annuler");
+    }
+
+    // formes.tsv: a word analysed, the dialog opened by a key or the menu of Lemme.
+    void formes_data() {
+        QTest::addColumn<QStringList>("cas");
+        for (const QStringList& c : Cas("formes.tsv", 8)) {
+            QTest::newRow(qPrintable(c[0] + " " + c[1])) << c;
+        }
+    }
+    void formes() {
+        QFETCH(QStringList, cas);
+        if (cas[0] != "-") {
+            QTest::keyClicks(f_->Entree, cas[0]);
+            QTest::keyClick(f_->Entree, Qt::Key_Return);
+        }
+        if (cas[1] == "menu") { // the entry of the context menu of Lemme, by keyboard
+            QTimer::singleShot(0, this, [] {
+                QTRY_VERIFY(QApplication::activePopupWidget());
+                QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Up);
+                QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+            });
+            emit f_->Lemme->customContextMenuRequested(QPoint(4, 4));
+        } else {
+            QVERIFY2(QKeySequence(cas[1]).toString() == cas[1], "unknown key");
+            QTest::keySequence(f_->Entree, QKeySequence(cas[1]));
+        }
+        TFormesBox* d = f_->Formes();
+        QTRY_COMPARE(QApplication::focusWidget(), d->Tableau);
+        QStringList vu{d->TexteLemme->text()};
+        for (int c = 0; c < NB_CASES; ++c) {
+            vu << d->Tableau->item(c / 2, c % 2)->text();
+        }
+        QTest::keyClick(d->Tableau, Qt::Key_Down); // the feminine plural, by the arrows
+        QTest::keyClick(d->Tableau, Qt::Key_Right);
+        vu << d->ExplicationForme->toPlainText().replace('\n', "\\n");
+        QCOMPARE(vu.join('\t'), cas.mid(2).join('\t'));
+        QTest::keyClick(d->Tableau, Qt::Key_Escape);
+        QVERIFY(!d->isVisible());
+        QTRY_COMPARE(QApplication::focusWidget(), f_->Entree);
+    }
+
+    // An open dialog follows the next analysis.
+    void formesSuiventLAnalyse() {
+        f_->ToutesLesFormes();
+        f_->activateWindow();
+        QTest::keyClicks(f_->Entree, "vieilles");
+        QTest::keyClick(f_->Entree, Qt::Key_Return);
+        QCOMPARE(f_->Formes()->TexteLemme->text(), "Lemme : vieil");
     }
 };
 

@@ -8,10 +8,12 @@
 # forms from the Grammalecte lexicon (Debian package python3-grammalecte), adds
 # the Lefff forms it lacks that have a second witness (a known lemma, or forms
 # that follow the rules of adjora-cli), applies corrections.tsv, then derives the eight
-# files with adjora-cli as judge.
+# files and the paradigm lexicon with adjora-cli as judge.
 # adjora-cli is taken from $ADJORA_CLI, else from the newest build*/ directory.
 set -euo pipefail
 ici="$(cd "$(dirname "$0")" && pwd)"
 python3 "$ici/extraire_lefff.py"
 /usr/bin/python3 "$ici/extraire_reference.py"
 python3 "$ici/generer_lexiques.py" "$@"
+# Then the paradigm lexicon data/paradigmes.lex, judged with the new lexicons.
+python3 "$ici/generer_paradigmes.py"
