@@ -30,9 +30,10 @@ std::optional<std::string> DossierDonneesPres(const fs::path& executable,
     return dossier.string();
 }
 
-std::optional<std::string> DossierDonneesPresDuProgramme() {
+std::optional<std::string> DossierDonneesPresDuProgramme(const fs::path& programme) {
     std::error_code erreur;
-    const fs::path executable = fs::read_symlink("/proc/self/exe", erreur);
+    const fs::path executable =
+        programme.empty() ? fs::read_symlink("/proc/self/exe", erreur) : programme;
     if (erreur) {
         return std::nullopt;
     }

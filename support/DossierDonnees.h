@@ -21,11 +21,13 @@ bool ContientLexiques(const std::string& dossier);
 std::optional<std::string> DossierDonneesPres(const std::filesystem::path& executable,
                                               const std::string& relatif);
 
-// The installed data directory as seen from the running program
-// (<bindir>/../share/adjora for the default layout), when it holds lexicons.
-// An installed copy so finds its own data under any prefix, a DESTDIR
-// staging root or an unpacked package included; a build-tree copy finds none.
-std::optional<std::string> DossierDonneesPresDuProgramme();
+// The installed data directory as seen from `programme`, by default the
+// running program (<bindir>/../share/adjora for the default layout), when it
+// holds lexicons. An installed copy so finds its own data under any prefix, a
+// DESTDIR staging root or an unpacked package included; a build-tree copy
+// finds none.
+std::optional<std::string>
+DossierDonneesPresDuProgramme(const std::filesystem::path& programme = {});
 
 // The first of `candidats` for which `contient` holds (empty ones skipped).
 std::optional<std::string>

@@ -14,7 +14,7 @@ paquets=(
   dbus at-spi2-core orca
   clang libclang-rt-14-dev valgrind
   python3 python3-grammalecte nodejs
-  appstream desktop-file-utils dpkg-dev file lintian reuse
+  appstream desktop-file-utils dpkg-dev file lintian reuse poppler-utils
 )
 
 manquants=()

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Équipe Adjora
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Start-up: the application, the error boxes, the main window (which loads
-// the lexicons), the about box, then the event loop.
+#include "Adjora.h"
+
 #include <QApplication>
 
 #include "AboutBoxFile.h"
@@ -10,11 +10,9 @@
 #include "Images.h"
 #include "MainFormFile.h"
 #include "Polices.h"
-#include "Presentateur.h"
 #include "Traductions.h"
 
-int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
+int Demarrer(const AfficheurBoite& afficheur) {
     QApplication::setApplicationName(TITRE_APPLICATION);
     QApplication::setApplicationVersion(QStringLiteral(ADJORA_VERSION));
     QApplication::setWindowIcon(IconeApplication());
@@ -22,7 +20,7 @@ int main(int argc, char* argv[]) {
     InstallerTraductionsQt(); // standard dialogs in French
 
     // Reports raised while the lexicons load show as boxes before the window.
-    InstallerPresentateur(PresentateurFenetre());
+    const PresentateurErreur precedent = InstallerPresentateur(PresentateurFenetre(afficheur));
 
     TMainForm fenetre;
     MainForm = &fenetre;
@@ -34,5 +32,6 @@ int main(int argc, char* argv[]) {
 
     AboutBox = nullptr;
     MainForm = nullptr;
+    InstallerPresentateur(precedent);
     return 0;
 }

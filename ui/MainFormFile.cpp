@@ -56,13 +56,6 @@ void CommeEtiquette(QLineEdit* champ) {
     champ->setPalette(palette);
 }
 
-// The folders that may hold the lexicons and the help file, in order: the
-// current folder, the installed data folder beside the program, the source
-// tree's data/.
-std::vector<std::string> DossiersDonnees() {
-    return {".", dossiers::DossierDonneesPresDuProgramme().value_or(""), ADJORA_DONNEES_BUILD};
-}
-
 bool ContientAide(const std::string& dossier) {
     std::error_code erreur;
     return std::filesystem::is_regular_file(
@@ -97,7 +90,12 @@ std::uint16_t CodeToucheVirtuelle(int cleQt) {
     return cleQt == Qt::Key_Return || cleQt == Qt::Key_Enter ? TOUCHE_ENTREE : 0;
 }
 
-TMainForm::TMainForm(QWidget* proprietaire)
+std::vector<std::string> DossiersDonnees(const std::filesystem::path& programme) {
+    return {".", dossiers::DossierDonneesPresDuProgramme(programme).value_or(""),
+            ADJORA_DONNEES_BUILD};
+}
+
+TMainForm::TMainForm(QWidget* proprietaire, const std::vector<std::string>& candidats)
     : QWidget(proprietaire, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                 Qt::WindowCloseButtonHint),
@@ -112,7 +110,7 @@ TMainForm::TMainForm(QWidget* proprietaire)
     AfficherMessage = [this](const QString& texte) {
         QMessageBox::critical(this, TITRE_APPLICATION, texte);
     };
-    const std::vector<std::string> candidats = DossiersDonnees();
+    ChoisirImprimante = [this] { return DialogueImpression(); };
     const auto aide = dossiers::PremierDossier(candidats, ContientAide);
     fichierAide_ = aide && *aide != "." ? QDir(QString::fromStdString(*aide)).filePath(FICHIER_AIDE)
                                         : FICHIER_AIDE;
@@ -235,10 +233,21 @@ int TMainForm::ItemNombre() const {
 }
 
 void TMainForm::FilePrint() {
+    QPrinter* imprimante = ChoisirImprimante();
+    if (imprimante == nullptr) {
+        return;
+    }
+    if (ImprimerImage(*imprimante, grab()).isEmpty()) {
+        AfficherMessage(QStringLiteral("L'impression n'a pas pu commencer sur l'imprimante « %1 ».")
+                            .arg(imprimante->printerName()));
+    }
+}
+
+QPrinter* TMainForm::DialogueImpression() {
     if (QPrinterInfo::availablePrinters().isEmpty() ||
         (!imprimante_ && QPrinterInfo::defaultPrinter().isNull())) {
         AfficherMessage(QStringLiteral("Aucune imprimante par défaut n'est sélectionnée."));
-        return;
+        return nullptr;
     }
     if (!imprimante_) {
         imprimante_ =
@@ -249,12 +258,9 @@ void TMainForm::FilePrint() {
     PrintDialog.setOptions(QAbstractPrintDialog::PrintShowPageSize |
                            QAbstractPrintDialog::PrintCollateCopies);
     if (PrintDialog.exec() != QDialog::Accepted) {
-        return;
+        return nullptr;
     }
-    if (ImprimerImage(*imprimante_, grab()).isEmpty()) {
-        AfficherMessage(QStringLiteral("L'impression n'a pas pu commencer sur l'imprimante « %1 ».")
-                            .arg(imprimante_->printerName()));
-    }
+    return imprimante_.get();
 }
 
 void TMainForm::HelpContents() {

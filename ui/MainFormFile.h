@@ -10,9 +10,11 @@
 #include <QString>
 #include <QWidget>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "Lemmatiseur.h"
 
@@ -44,14 +46,20 @@ inline constexpr std::uint16_t TOUCHE_ENTREE = 13;
 // Key code handed to EntreeKeyDown: 13 for Return and the keypad's Enter, 0 otherwise.
 std::uint16_t CodeToucheVirtuelle(int cleQt);
 
+// The folders that may hold the lexicons and the help file, in order: the
+// current folder, the installed data folder beside `programme` (by default
+// the running program) when it holds lexicons, else "", the source tree's data/.
+std::vector<std::string> DossiersDonnees(const std::filesystem::path& programme = {});
+
 class TMainForm : public QWidget {
     Q_OBJECT
 
   public:
     // Builds the window hidden, sets the help file and loads the lexicons,
-    // both looked for in the current folder, then the installed data folder,
-    // then the source tree's data/.
-    explicit TMainForm(QWidget* proprietaire = nullptr);
+    // both taken from the first of `candidats` that holds them (when none holds
+    // a lexicon, the current folder's missing files are reported).
+    explicit TMainForm(QWidget* proprietaire = nullptr,
+                       const std::vector<std::string>& candidats = DossiersDonnees());
     ~TMainForm() override;
 
     // Controls, in declared order (owned by the window).
@@ -100,12 +108,18 @@ class TMainForm : public QWidget {
     // Shows a message about printing; replaceable so that tests can record.
     std::function<void(const QString& texte)> AfficherMessage;
 
+    // The printer of a print job: by default the print dialog, opened on the
+    // printer last confirmed (the default printer at first); null when there
+    // is no printer or the user cancels. Replaceable so that tests print to a file.
+    std::function<QPrinter*()> ChoisirImprimante;
+
   protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
   private:
     void PreparerControles();
     void PreparerBarreOutils();
+    QPrinter* DialogueImpression();
 
     std::unique_ptr<Ui::TMainForm> ui_;
     QButtonGroup* groupeGenre_ = nullptr;

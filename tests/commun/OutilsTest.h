@@ -26,26 +26,35 @@ inline std::string Echapper(const std::string& texte) {
     return sortie;
 }
 
+// The whole file; a file that cannot be opened fails the test.
 inline std::string Lire(const std::filesystem::path& chemin) {
+    std::ifstream fichier(chemin, std::ios::binary);
+    EXPECT_TRUE(fichier.is_open()) << "cannot read " << chemin;
     std::ostringstream contenu;
-    contenu << std::ifstream(chemin, std::ios::binary).rdbuf();
+    contenu << fichier.rdbuf();
     return contenu.str();
 }
 
-// The rows of a tab-separated case file, without blank lines and # comments.
-inline std::vector<std::vector<std::string>> LireCas(const std::filesystem::path& chemin) {
+// The rows of a tab-separated case file, without blank lines and # comments. A file
+// without rows, or a row without `colonnes` fields (then skipped), fails the test.
+inline std::vector<std::vector<std::string>> LireCas(const std::filesystem::path& chemin,
+                                                     std::size_t colonnes) {
     std::vector<std::vector<std::string>> lignes;
     std::istringstream flux(Lire(chemin));
     for (std::string ligne; std::getline(flux, ligne);) {
-        if (!ligne.empty() && ligne[0] != '#') {
-            std::istringstream champs(ligne + "\t"); // a last empty field is kept
-            lignes.emplace_back();
-            for (std::string champ; std::getline(champs, champ, '\t');) {
-                lignes.back().push_back(champ);
-            }
+        std::istringstream champs(ligne + "\t"); // a last empty field is kept
+        std::vector<std::string> cas;
+        for (std::string champ; std::getline(champs, champ, '\t');) {
+            cas.push_back(champ);
+        }
+        const bool commentaire = ligne.empty() || ligne[0] == '#';
+        EXPECT_TRUE(commentaire || cas.size() == colonnes)
+            << chemin << ": a row without " << colonnes << " columns: " << ligne;
+        if (!commentaire && cas.size() == colonnes) {
+            lignes.push_back(cas);
         }
     }
-    EXPECT_FALSE(lignes.empty()) << chemin;
+    EXPECT_FALSE(lignes.empty()) << chemin << " holds no case";
     return lignes;
 }
 
@@ -108,6 +117,7 @@ struct EnregistreurRapports {
     EnregistreurRapports()
         : precedent(InstallerPresentateur([this](const char* rapport, const char*) {
               const std::string r = pages::Cp850VersUtf8(rapport);
+              EXPECT_TRUE(r.ends_with("\nMerci !")) << "a report cut short: " << r;
               const auto champ = [&r](const std::string& debut, const std::string& fin) {
                   const auto a = r.find(debut) + debut.size();
                   return r.substr(a, r.find(fin, a) - a);

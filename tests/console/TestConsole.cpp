@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Équipe Adjora
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Console prompts on a scripted console (invites.tsv), the terminal layer on a
-// pseudo-terminal (sequences.tsv), and fCreer.
+// Console prompts on a scripted console (invites.tsv), the terminal layer and the key
+// names on a pseudo-terminal (sequences.tsv), and fCreer.
 #include <deque>
 #include <poll.h>
 #include <pty.h>
@@ -21,12 +21,16 @@ class ConsoleScriptee final : public terminal::Console {
     ~ConsoleScriptee() override { terminal::InstallerConsole(precedente_); }
     void Ecrire(const char* octets, std::size_t taille) override { sortie.append(octets, taille); }
     std::uint8_t LireCode() override {
-        const std::uint8_t code = touches.empty() ? 27 : touches.front();
-        EXPECT_FALSE(touches.empty()) << "a key read beyond the script";
+        if (touches.empty()) {
+            ADD_FAILURE() << "a key read beyond the script";
+            return 27; // Escape
+        }
+        const std::uint8_t code = touches.front();
         touches.pop_front();
         return code;
     }
-    bool ToucheEnAttente() override { return refus-- <= 0 && !touches.empty(); }
+    // The end of the script counts as a key, so that a scroll always ends.
+    bool ToucheEnAttente() override { return refus-- <= 0 || touches.empty(); }
     void ChoisirCouleur(std::uint8_t c) override { sortie += "{" + std::to_string(c) + "}"; }
     std::deque<std::uint8_t> touches;
     int refus = 0;
@@ -37,13 +41,13 @@ class ConsoleScriptee final : public terminal::Console {
 };
 
 TEST(Invites, CasDuFichier) {
-    for (const auto& cas : LireCas(ADJORA_CAS "/invites.tsv")) {
+    for (const auto& cas : LireCas(ADJORA_CAS "/invites.tsv", 7)) {
         ConsoleScriptee console;
-        std::istringstream codes(cas.at(2));
+        std::istringstream codes(cas[2]);
         for (int c; codes >> c;) {
             console.touches.push_back(static_cast<std::uint8_t>(c));
         }
-        console.refus = std::stoi(cas.at(3));
+        console.refus = std::stoi(cas[3]);
         std::string texte = cas[1], resultat;
         std::uint8_t code = 0;
         if (cas[0] == "DemanderOuiNon") {
@@ -57,16 +61,17 @@ TEST(Invites, CasDuFichier) {
             resultat = std::to_string(DefilerTexte(texte.data())) + " " + texte;
         } else if (cas[0] == "PivoterTexte") {
             PivoterTexte(texte.data(), static_cast<std::int16_t>(std::stoi(cas[2])));
-            resultat = texte, console.touches.clear();
+            resultat = texte;
+            console.touches.clear();
         } else if (cas[0] == "AttendrePression") {
             AttendrePression();
         } else {
-            resultat = pages::Cp850VersUtf8(NomTouche(static_cast<std::uint8_t>(std::stoi(texte))));
+            ADD_FAILURE() << "unknown routine " << cas[0];
         }
-        EXPECT_EQ(Echapper(pages::Cp850VersUtf8(console.sortie)), cas.at(4))
+        EXPECT_EQ(Echapper(pages::Cp850VersUtf8(console.sortie)), cas[4])
             << cas[0] << " " << cas[2];
-        EXPECT_EQ(resultat, cas.at(5)) << cas[0] << " " << cas[1] << " " << cas[2];
-        EXPECT_EQ(std::to_string(console.touches.size()), cas.at(6)) << cas[0] << " " << cas[2];
+        EXPECT_EQ(resultat, cas[5]) << cas[0] << " " << cas[1] << " " << cas[2];
+        EXPECT_EQ(std::to_string(console.touches.size()), cas[6]) << cas[0] << " " << cas[2];
     }
 }
 
@@ -78,7 +83,11 @@ class Terminal : public ::testing::Test {
         tcgetattr(esclave, &avant);
         console = std::make_unique<terminal::ConsoleTerminal>(esclave, esclave);
     }
-    void TearDown() override { console.reset(), close(maitre), close(esclave); }
+    void TearDown() override {
+        console.reset();
+        close(maitre);
+        close(esclave);
+    }
     std::string Ecran() { // what the terminal shows within 200 ms
         std::string lu;
         char t[256];
@@ -98,27 +107,41 @@ class Terminal : public ::testing::Test {
     std::unique_ptr<terminal::ConsoleTerminal> console;
 };
 
-TEST_F(Terminal, SequencesEnCodesDeTouchesSansEcho) {
-    for (const auto& cas : LireCas(ADJORA_CAS "/sequences.tsv")) {
-        std::string octets;
-        for (std::size_t i = 0; i < cas[0].size(); ++i) {
-            const char c = cas[0][i] == '\\' ? cas[0][++i] : '\0';
-            octets += c == '\0'  ? cas[0][i]
-                      : c == 'e' ? '\x1b'
-                      : c == 'r' ? '\r'
-                      : c == 'n'
-                          ? '\n'
-                          : static_cast<char>(std::stoi(cas[0].substr(i + 1, 2), nullptr, 16));
-            i += c == 'x' ? 2 : 0;
+// "\x1b[A" -> bytes.
+std::string Octets(const std::string& texte) {
+    std::string octets;
+    for (std::size_t i = 0; i < texte.size(); ++i) {
+        if (texte.compare(i, 2, "\\x") == 0) {
+            octets += static_cast<char>(std::stoi(texte.substr(i + 2, 2), nullptr, 16));
+            i += 3;
+        } else {
+            octets += texte[i];
         }
+    }
+    return octets;
+}
+
+TEST_F(Terminal, SequencesEnCodesDeTouchesSansEcho) {
+    for (const auto& cas : LireCas(ADJORA_CAS "/sequences.tsv", 3)) {
+        const std::string octets = Octets(cas[0]);
         EXPECT_FALSE(console->ToucheEnAttente()); // raw mode from here on
         EXPECT_EQ(write(maitre, octets.data(), octets.size()), static_cast<ssize_t>(octets.size()));
-        std::istringstream attendus(cas.at(1));
+        std::istringstream attendus(cas[1]);
         std::string lus;
+        std::string noms;
+        std::string entre; // between two names
         for (int c; attendus >> c;) {
-            lus += std::to_string(console->LireCode()) + " ";
+            pollfd p{esclave, POLLIN, 0};
+            if (!console->ToucheEnAttente() && poll(&p, 1, 1000) <= 0) {
+                ADD_FAILURE() << cas[0] << " gives fewer codes than " << cas[1];
+                break;
+            }
+            const std::uint8_t code = console->LireCode();
+            lus += std::to_string(code) + " ";
+            noms += entre + pages::Cp850VersUtf8(NomTouche(code));
+            entre = "|";
         }
-        EXPECT_EQ(lus, cas[1] + " ") << cas[0];
+        EXPECT_EQ(lus + noms, cas[1] + " " + cas[2]) << cas[0];
         EXPECT_TRUE(ModeRestaure()) << cas[0];
     }
     EXPECT_EQ(Ecran(), "") << "no echo";

@@ -13,6 +13,7 @@ namespace {
 const std::filesystem::path kJeux = ADJORA_CAS "/lexiques";
 
 TEST_F(SansLexiques, ChaqueJeuDonneSesRapportsEtSesListes) {
+    EXPECT_FALSE(std::filesystem::is_empty(kJeux)) << "no lexicon set in " << kJeux;
     for (const auto& dossier : std::filesystem::directory_iterator(kJeux)) {
         SCOPED_TRACE(dossier.path().filename());
         EXPECT_EQ(ChargerLexiques(dossier.path()), Lire(dossier.path() / "rapports"));
@@ -32,8 +33,9 @@ TEST_F(SansLexiques, ChaqueJeuDonneSesRapportsEtSesListes) {
 
 TEST_F(SansLexiques, CasDuFichier) {
     std::string jeu;
-    for (const auto& cas : LireCas(ADJORA_CAS "/analyses.tsv")) {
-        ASSERT_EQ(cas.size(), 6u);
+    for (const auto& cas : LireCas(ADJORA_CAS "/analyses.tsv", 6)) {
+        ASSERT_TRUE(std::filesystem::is_directory(kJeux / cas[1]))
+            << "unknown lexicon set " << cas[1];
         if (cas[1] != jeu) {
             ChargerLexiques(kJeux / (jeu = cas[1]));
         }

@@ -3,6 +3,8 @@
 
 // Runners of the support library's case files: character classes, code page
 // conversions, string routines.
+#include <set>
+
 #include "Caracteres.h"
 #include "Chaines.h"
 #include "OutilsTest.h"
@@ -19,6 +21,16 @@ std::string Hex(const std::string& texte) {
     return octets;
 }
 
+// A byte of code page 850 written as its character (UTF-8) or as two hex digits.
+int Octet850(const std::string& texte) {
+    const std::string octet = En850(texte);
+    if (octet.size() == 1) {
+        return static_cast<unsigned char>(octet[0]);
+    }
+    EXPECT_EQ(texte.size(), 2u) << "not a byte: " << texte;
+    return std::stoi(texte, nullptr, 16);
+}
+
 // clang-format off
 #define F(f) {#f, f}
 TEST(Caracteres, CasDuFichier) {
@@ -32,45 +44,64 @@ TEST(Caracteres, CasDuFichier) {
         F(EnMajuscule), F(EnMinuscule), F(MajusculeAscii), F(MinusculeAscii),
         F(MajusculeAccentuee), F(MinusculeAccentuee)};
     // clang-format on
-    for (const auto& cas : LireCas(ADJORA_CAS "/classes.tsv")) {
-        std::istringstream flux(cas.at(1));
+    std::set<std::string> vues; // every routine has its row
+    for (const auto& cas : LireCas(ADJORA_CAS "/classes.tsv", 2)) {
+        vues.insert(cas[0]);
+        const bool test = tests.count(cas[0]) > 0;
+        EXPECT_TRUE(test || conversions.count(cas[0]) > 0) << "unknown routine " << cas[0];
+        std::istringstream flux(cas[1]);
         bool vrai[256] = {};
-        for (std::string s; flux >> s;) { // a byte, a range a-b, or a conversion a>b
-            const int a = std::stoi(s, nullptr, 16),
-                      b = std::stoi(s.substr(s.size() - 2), nullptr, 16);
-            if (s[2] != '>') {
-                std::fill(vrai + a, vrai + b + 1, true);
+        bool sauf = false; // "!": true for every byte but those listed
+        for (std::string s; flux >> s;) {
+            const std::size_t fleche = s.find('>');
+            const std::size_t tiret = s.find('-', 1);
+            if (s == "!") {
+                sauf = true;
+            } else if (fleche != std::string::npos) {
+                EXPECT_EQ(conversions.at(cas[0])(static_cast<Octet>(Octet850(s.substr(0, fleche)))),
+                          Octet850(s.substr(fleche + 1)))
+                    << cas[0] << " " << s;
+            } else if (tiret != std::string::npos) {
+                std::fill(vrai + Octet850(s.substr(0, tiret)),
+                          vrai + Octet850(s.substr(tiret + 1)) + 1, true);
+            } else {
+                vrai[Octet850(s)] = true;
             }
-            EXPECT_TRUE(s[2] != '>' || conversions.at(cas[0])(static_cast<Octet>(a)) == b)
-                << cas[0] << " " << s;
         }
-        for (int c = 0; tests.count(cas[0]) && c < 256; ++c) {
-            EXPECT_EQ(tests.at(cas[0])(static_cast<Octet>(c)), vrai[c])
+        for (int c = 0; test && c < 256; ++c) {
+            EXPECT_EQ(tests.at(cas[0])(static_cast<Octet>(c)), vrai[c] != sauf)
                 << cas[0] << " of byte " << c;
         }
     }
+    EXPECT_EQ(vues.size(), tests.size() + conversions.size()) << "a routine without its row";
 }
 #undef F
 
 TEST(PagesDeCode, CasDuFichier) {
-    for (const auto& cas : LireCas(ADJORA_CAS "/pages.tsv")) {
-        const std::string entree = Hex(cas.at(1)), &conversion = cas[0];
+    for (const auto& cas : LireCas(ADJORA_CAS "/pages.tsv", 5)) {
+        const std::string& conversion = cas[0];
+        const std::string entree = Hex(cas[1]);
         std::string sortie;
+        std::string drapeaux; // of Utf8>1252: valid UTF-8, representable
         if (conversion == "Utf8") {
             pages::AjouterUtf8(sortie, static_cast<char32_t>(std::stoul(cas[1], nullptr, 16)));
-        } else if (conversion == "850>Utf8" || conversion == "1252>Utf8") {
-            sortie =
-                conversion[0] == '8' ? pages::Cp850VersUtf8(entree) : pages::Cp1252VersUtf8(entree);
-        } else if (conversion.size() == 8) { // one byte, 850>1252 or 1252>850
-            sortie = conversion[0] == '8' ? pages::Cp850VersCp1252(entree[0])
-                                          : pages::Cp1252VersCp850(entree[0]);
-        } else {
+        } else if (conversion == "850>Utf8") {
+            sortie = pages::Cp850VersUtf8(entree);
+        } else if (conversion == "1252>Utf8") {
+            sortie = pages::Cp1252VersUtf8(entree);
+        } else if (conversion == "850>1252") {
+            sortie = pages::Cp850VersCp1252(entree[0]);
+        } else if (conversion == "1252>850") {
+            sortie = pages::Cp1252VersCp850(entree[0]);
+        } else if (conversion == "Utf8>1252") {
             const pages::Conversion1252 c = pages::Utf8VersCp1252(entree);
             sortie = c.texte;
-            EXPECT_EQ(std::to_string(c.utf8Valide) + std::to_string(c.representable),
-                      cas.at(3) + cas.at(4));
+            drapeaux = std::to_string(c.utf8Valide) + std::to_string(c.representable);
+        } else {
+            ADD_FAILURE() << "unknown conversion " << conversion;
         }
-        EXPECT_EQ(sortie, Hex(cas.at(2))) << conversion << " " << cas[1];
+        EXPECT_EQ(sortie + "|" + drapeaux, Hex(cas[2]) + "|" + cas[3] + cas[4])
+            << conversion << " " << cas[1];
     }
 }
 
@@ -103,17 +134,22 @@ std::string Appeler(const std::string& routine, std::vector<std::string> a) {
         return std::string(t.data()) + "|" + t2.data();
     } else if (routine == "EgaliteN") {
         return std::to_string(EgaliteN(a[0].c_str(), a[1].c_str(), n(2)));
-    } else if (routine.find("Voyelle") != std::string::npos) {
-        return std::to_string(routine[3] == 'P' ? PosPremiereVoyelle(a[0].c_str())
-                                                : PosDerniereVoyelle(a[0].c_str()));
+    } else if (routine == "PosPremiereVoyelle") {
+        return std::to_string(PosPremiereVoyelle(a[0].c_str()));
+    } else if (routine == "PosDerniereVoyelle") {
+        return std::to_string(PosDerniereVoyelle(a[0].c_str()));
+    } else if (routine == "ChaineEnMajuscules") {
+        ChaineEnMajuscules(a[0].data());
+    } else if (routine == "ChaineEnMinuscules") {
+        ChaineEnMinuscules(a[0].data());
+    } else {
+        ADD_FAILURE() << "unknown routine " << routine;
     }
-    (routine == "ChaineEnMajuscules" ? ChaineEnMajuscules : ChaineEnMinuscules)(a[0].data());
     return a[0];
 }
 
 TEST(Chaines, CasDuFichier) {
-    for (auto cas : LireCas(ADJORA_CAS "/chaines.tsv")) {
-        ASSERT_EQ(cas.size(), 7u) << cas[0];
+    for (auto cas : LireCas(ADJORA_CAS "/chaines.tsv", 7)) {
         std::replace(cas[6].begin(), cas[6].end(), '|', '\t');
         EnregistreurRapports rapports;
         EXPECT_EQ(Appeler(cas[0], {En850(cas[1]), En850(cas[2]), En850(cas[3]), En850(cas[4])}),

@@ -16,6 +16,7 @@ const std::filesystem::path kLecteur = ADJORA_CAS "/lecteur";
 // the rest of NOM.mots is one line per call (code, buffer, length), then the reports.
 TEST(Lecteur, CasDesFichiers) {
     const char* codes[] = {"MOT_LU", "DERNIER_MOT", "FIN_FICHIER"};
+    EXPECT_FALSE(std::filesystem::is_empty(kLecteur)) << "no case in " << kLecteur;
     for (const auto& f : std::filesystem::directory_iterator(kLecteur)) {
         if (f.path().extension() != ".txt") {
             continue;

@@ -35,17 +35,17 @@ std::string Rendre(Liste* l) {
 }
 
 TEST(Liste, CasDuFichier) {
-    for (const auto& cas : LireCas(ADJORA_CAS "/liste.tsv")) {
+    for (const auto& cas : LireCas(ADJORA_CAS "/liste.tsv", 5)) {
         Liste* l = CreerListeMots();
-        std::istringstream avant(cas.at(0) == "-" ? "" : cas[0]);
+        std::istringstream avant(cas[0] == "-" ? "" : cas[0]);
         for (std::string mot; avant >> mot;) {
             InsereMotFin(l, mot[0] == '[' ? mot.substr(1, mot.size() - 2).c_str() : mot.c_str());
             if (mot[0] == '[') {
                 AllerDernier(l);
             }
         }
-        const std::string& op = cas.at(1);
-        const auto n = static_cast<std::int16_t>(std::atoi(cas.at(2).c_str())); // a word gives 0
+        const std::string& op = cas[1];
+        const auto n = static_cast<std::int16_t>(std::atoi(cas[2].c_str())); // a word gives 0
         const auto p = static_cast<Position>(n);
         std::string apres;
         EnregistreurRapports rapports;
@@ -63,12 +63,13 @@ TEST(Liste, CasDuFichier) {
             {"DecaleTete", [&] { DecaleTete(l, n); }},
             {"PositionMot",
              [&] { apres = " = " + std::to_string(PositionMot(cas[2].c_str(), l)); }}};
+        ASSERT_EQ(operations.count(op), 1u) << "unknown operation " << op;
         operations.at(op)();
         EXPECT_TRUE(Coherente(l)) << cas[0] << " " << op << " " << cas[2];
         EXPECT_EQ(
             Rendre(l) + apres + " / " +
                 std::to_string(std::count(rapports.texte.begin(), rapports.texte.end(), '\n')),
-            cas.at(3) + " / " + cas.at(4))
+            cas[3] + " / " + cas[4])
             << cas[0] << " " << op << " " << cas[2];
         DetruitListeMots(l);
     }

@@ -1,35 +1,37 @@
 // SPDX-FileCopyrightText: 2026 Équipe Adjora
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The window as a user meets it: typing, keys, focus, actions, help, data, accessibility.
-#include <QPrinterInfo>
+// The window as a user meets it: typing, keys, focus, actions, printing, help,
+// data, start-up, accessibility.
+#include <QPrinter>
 #include <QtTest>
 #include <QtWidgets>
 #include <memory>
 
 #include "AboutBoxFile.h"
+#include "Adjora.h"
 #include "AdjoraConfig.h"
 #include "Annonce.h"
 #include "Bip.h"
 #include "FenetreAide.h"
 #include "FormesFile.h"
 #include "MainFormFile.h"
-#include "MessageErreur.h"
+#include "PagesDeCode.h"
 #include "Paradigmes.h"
-#include "Traductions.h"
 
 namespace {
 
-// A temporary current folder: lexicons C (a lemma in capitals) and H, others empty, and
-// paradigms (P); none for the letters in `absents`; a help file when `aide`. Lexicons
-// loaded meanwhile go with it.
+// A temporary current folder: lexicons C (two pairs) and H, others empty, and paradigms
+// (P); none for the letters in `absents`; a help file when `aide`. Lexicons loaded meanwhile
+// go with it.
 struct Dossier {
     explicit Dossier(const QString& absents, bool aide = false) : precedent_(QDir::currentPath()) {
         QDir::setCurrent(dossier_.path());
         for (const QChar l : QStringLiteral("ABCDEFGH")) {
             if (!absents.contains(l)) {
                 Ecrire(QStringLiteral("except_%1.lex").arg(l),
-                       l == 'C' ? "blanche BLANC\n" : (l == 'H' ? "marron\n" : ""));
+                       l == 'C' ? "blanche BLANC\npécheresse pécheur\n"_cp850
+                                : (l == 'H' ? "marron\n" : ""));
             }
         }
         if (!absents.contains('P')) {
@@ -52,17 +54,25 @@ struct Dossier {
     QTemporaryDir dossier_;
 };
 
-// The rows of a tab-separated case file of this folder, without # comments.
-QList<QStringList> Cas(const QString& nom) {
+// The rows of a tab-separated case file of this folder, without # comments. A missing or
+// empty file, or a row without `colonnes` columns, fails the test.
+QList<QStringList> Cas(const QString& nom, int colonnes) {
     QFile fichier(ADJORA_CAS "/" + nom);
-    if (!fichier.open(QIODevice::ReadOnly)) {
-        qFatal("cannot read %s", qPrintable(nom));
-    }
+    fichier.open(QIODevice::ReadOnly);
     QList<QStringList> lignes;
     for (const QString& l : QString::fromUtf8(fichier.readAll()).split('\n', Qt::SkipEmptyParts)) {
-        if (!l.startsWith('#')) {
-            lignes << l.split('\t');
+        const QStringList champs = l.split('\t');
+        if (!l.startsWith('#') && champs.size() == colonnes) {
+            lignes << champs;
+        } else if (!l.startsWith('#')) {
+            QTest::qFail(
+                qPrintable(nom + ": a row without " + QString::number(colonnes) + " columns: " + l),
+                __FILE__, __LINE__);
         }
+    }
+    if (lignes.isEmpty()) {
+        QTest::qFail(qPrintable(nom + ": missing, unreadable or without cases"), __FILE__,
+                     __LINE__);
     }
     return lignes;
 }
@@ -79,7 +89,8 @@ class TestFenetre : public QObject {
     std::unique_ptr<Dossier> dossier_;
     std::unique_ptr<TMainForm> f_;
     TAboutBox aPropos_;
-    QStringList messages_; // print messages, in place of their box
+    QStringList messages_;           // print messages and printer requests, in place of their box
+    QPrinter* imprimante_ = nullptr; // the printer "chosen" in place of the print dialog
     int bips_ = 0;
     QStringList annonces_; // names of the notification each time it shows
 
@@ -99,14 +110,15 @@ class TestFenetre : public QObject {
     }
 
   private slots:
-    void initTestCase() {
-        QVERIFY(InstallerTraductionsQt());
-        AboutBox = &aPropos_;
-    }
+    void initTestCase() { AboutBox = &aPropos_; }
     void init() {
         dossier_ = std::make_unique<Dossier>("");
         f_ = std::make_unique<TMainForm>();
         f_->AfficherMessage = [this](const QString& texte) { messages_ << texte; };
+        f_->ChoisirImprimante = [this] {
+            messages_ << "impression";
+            return imprimante_;
+        };
         InstallerBip([this] { ++bips_; });
         f_->AnnonceResultat()->installEventFilter(this);
         f_->show();
@@ -127,7 +139,7 @@ class TestFenetre : public QObject {
         QTest::addColumn<QString>("champ");
         QTest::addColumn<QString>("resultat");
         QTest::addColumn<int>("bips");
-        for (const QStringList& c : Cas("saisies.tsv")) {
+        for (const QStringList& c : Cas("saisies.tsv", 5)) {
             QTest::newRow(qPrintable(c[0] + " " + c[1]))
                 << c[0] << QKeySequence(c[1]) << c[2] << c[3] << c[4].toInt();
         }
@@ -148,17 +160,22 @@ class TestFenetre : public QObject {
         QFETCH(int, bips);
         QCOMPARE(bips_, bips);
         QFETCH(QKeySequence, touche);
+        QVERIFY2(QString(QTest::currentDataTag()).endsWith(' ' + touche.toString()), "unknown key");
         QTest::keySequence(f_->Entree, touche);
+        const QString explication = f_->Explication->toPlainText();
+        QTest::keySequence(f_->Entree, touche); // again: the same result, not doubled
         QCOMPARE(Resultat(), resultat);
+        QCOMPARE(f_->Explication->toPlainText(), explication);
+        const bool analyse = !resultat.startsWith(',');
+        QCOMPARE(explication.isEmpty(), !analyse);
         // Told to screen readers as a notification at each Enter, the focus staying in the field.
         QCOMPARE(QAccessible::queryAccessibleInterface(f_->AnnonceResultat())->role(),
                  QAccessible::Notification);
-        QCOMPARE(annonces_,
-                 resultat.startsWith(',') ? QStringList() : QStringList(touche.count(), resultat));
+        QCOMPARE(annonces_, analyse ? QStringList(2 * touche.count(), resultat) : QStringList());
         QCOMPARE(QApplication::focusWidget(), f_->Entree);
         QTest::keyClick(f_->Explication,
                         Qt::Key_Down); // a caret: the explanation read line by line
-        QCOMPARE(f_->Explication->textCursor().position() > 0, !resultat.startsWith(','));
+        QCOMPARE(f_->Explication->textCursor().position() > 0, analyse);
         QTest::keyClick(f_->Entree, Qt::Key_Backspace); // an edited word has no result yet
         QVERIFY(!f_->AnnonceResultat()->isVisible());
     }
@@ -183,6 +200,11 @@ class TestFenetre : public QObject {
         QCOMPARE(Resultat(), ", -, -");                       // Tab analyses nothing
         QTest::mouseClick(f_->SpeedImprimer, Qt::LeftButton); // acts, takes no focus
         QCOMPARE(QApplication::focusWidget(), f_->Lemme);
+        QCOMPARE(f_->Lemme->font().pixelSize(), 11);
+        // The button's picture: its olive background transparent, its red light shown.
+        const QImage image = f_->SpeedImprimer->icon().pixmap(20).toImage();
+        QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+        QCOMPARE(image.pixel(14, 11), qRgb(255, 0, 0));
     }
 
     // The print, help and about actions, by button or key from anywhere in the window.
@@ -190,7 +212,7 @@ class TestFenetre : public QObject {
         QTest::addColumn<QString>("depuis");
         QTest::addColumn<QKeySequence>("touche");
         QTest::addColumn<QString>("effet");
-        for (const QStringList& c : Cas("actions.tsv")) {
+        for (const QStringList& c : Cas("actions.tsv", 3)) {
             QTest::newRow(qPrintable(c[0] + " " + c[1])) << c[0] << QKeySequence(c[1]) << c[2];
         }
     }
@@ -198,19 +220,47 @@ class TestFenetre : public QObject {
         QFETCH(QString, depuis);
         QFETCH(QKeySequence, touche);
         QFETCH(QString, effet);
-        if (effet.contains("imprimante") && !QPrinterInfo::availablePrinters().isEmpty()) {
-            QSKIP("a printer is configured on this machine");
-        }
         auto* cible = f_->findChild<QWidget*>(depuis);
+        QVERIFY2(cible, qPrintable("no control " + depuis));
+        QVERIFY2(QString(QTest::currentDataTag()).endsWith(' ' + touche.toString()), "unknown key");
         cible->setFocus();
         const QSignalSpy apropos(AboutBox, &QDialog::finished);
         QTimer::singleShot(0, AboutBox, &QWidget::close); // the about box, once it shows
-        touche.isEmpty() ? qobject_cast<QToolButton*>(cible)->click()
-                         : QTest::keySequence(cible, touche);
+        if (touche.isEmpty()) {
+            qobject_cast<QToolButton*>(cible)->click();
+        } else {
+            QTest::keySequence(cible, touche);
+        }
         QTest::qWait(1);
         const QString vu =
             messages_.join("") + (f_->Aide() && f_->Aide()->isVisible() ? "aide" : "");
         QCOMPARE(vu + (apropos.isEmpty() ? "" : "apropos"), effet);
+    }
+
+    // The print button prints the window to a PDF file, as to any printer: its image at its
+    // size on screen (96 pixels per inch) at the top left of the printable area, one page.
+    void impression() {
+        QTemporaryDir dossier;
+        QPrinter pdf(QPrinter::HighResolution);
+        pdf.setOutputFileName(dossier.filePath("fenetre.pdf"));
+        imprimante_ = &pdf;
+        f_->SpeedImprimer->click();
+        QVERIFY2(QProcess::execute("pdftoppm", {"-r", "96", "-png", pdf.outputFileName(),
+                                                dossier.filePath("page")}) == 0,
+                 "pdftoppm (poppler-utils) cannot render the printout");
+        QCOMPARE(QDir(dossier.path()).entryList({"page*"}), QStringList{"page-1.png"});
+        const QImage page(dossier.filePath("page-1.png")); // what is not white is printed:
+        const QRect encre = QRegion(QBitmap::fromImage(page.createMaskFromColor(qRgb(255, 255, 255),
+                                                                                Qt::MaskInColor)))
+                                .boundingRect();
+        const QRect attendu(pdf.pageLayout().paintRectPixels(96).topLeft(), f_->size());
+        QVERIFY2(attendu.adjusted(-1, -1, 1, 1).contains(encre) &&
+                     encre.contains(attendu.adjusted(1, 1, -1, -1)),
+                 qPrintable(QDebug::toString(encre)));
+        pdf.setOutputFileName("/nulle/part/fenetre.pdf"); // a job that cannot start
+        f_->SpeedImprimer->click();
+        QVERIFY(messages_.last().startsWith("L'impression n'a pas pu commencer"));
+        imprimante_ = nullptr;
     }
 
     void aide() {
@@ -239,22 +289,24 @@ class TestFenetre : public QObject {
     }
 
     void aPropos() {
-        bool modale = false, ouverte = false;
+        bool modale = false, ouverte = false, fermee = false;
         QTimer::singleShot(0, this, [&] {
             QTRY_VERIFY(AboutBox->isVisible());
             modale = QApplication::activeModalWidget() == AboutBox;
             QTest::keyClick(AboutBox->AboutButtonOk, Qt::Key_Escape); // no cancel button
             ouverte = AboutBox->isVisible();
             QTest::keyClick(AboutBox->AboutButtonOk, Qt::Key_Return);
+            fermee = !AboutBox->isVisible();
+            AboutBox->reject(); // never left open
         });
         QTest::mouseClick(f_->SpeedApropos, Qt::LeftButton);
-        QVERIFY(modale && ouverte && !AboutBox->isVisible());
+        QVERIFY(modale && ouverte && fermee);
     }
 
     void nomsAccessibles_data() { // noms.tsv: control, accessible name, description
         QTest::addColumn<QString>("attendu");
-        for (const QStringList& c : Cas("noms.tsv")) {
-            QTest::newRow(qPrintable(c[0])) << c[1] + "|" + c.value(2);
+        for (const QStringList& c : Cas("noms.tsv", 3)) {
+            QTest::newRow(qPrintable(c[0])) << c[1] + "|" + c[2];
         }
     }
     void nomsAccessibles() {
@@ -263,6 +315,7 @@ class TestFenetre : public QObject {
         f_->ToutesLesFormes();
         QWidget* controle = f_->findChild<QWidget*>(nom);
         controle = controle ? controle : AboutBox->findChild<QWidget*>(nom);
+        QVERIFY2(controle, qPrintable("no control " + nom));
         const QString description = Accessible(controle, QAccessible::Description);
         QCOMPARE(Accessible(controle, QAccessible::Name) + "|" + description, attendu);
         if (qobject_cast<QToolButton*>(controle)) { // the hint, with the key if any
@@ -271,19 +324,25 @@ class TestFenetre : public QObject {
     }
 
     void donnees_data() {
-        QTest::addColumn<QString>("absents"); // lexicons missing from the current folder
-        QTest::addColumn<bool>("aideIci");    // a help file in the current folder
-        QTest::addColumn<int>("rapports");    // boxes naming a missing file
-        QTest::addColumn<QString>("lemme");   // of "belles"
-        QTest::newRow("ici") << "" << true << 0 << "bel";
-        QTest::newRow("ici, D absent") << "D" << false << 1 << "bel";
-        QTest::newRow("ici, paradigmes absents") << "P" << false << 1 << "bel";
+        QTest::addColumn<QString>("absents");   // lexicons missing from the current folder
+        QTest::addColumn<bool>("aideIci");      // a help file in the current folder
+        QTest::addColumn<QString>("programme"); // "" this one; "-": no data folder but "."
+        QTest::addColumn<int>("rapports");      // boxes naming a missing file
+        QTest::addColumn<QString>("lemme");     // of "belles"
+        QTest::newRow("ici") << "" << true << "" << 0 << "bel";
+        QTest::newRow("ici, D absent") << "D" << false << "" << 1 << "bel";
+        QTest::newRow("ici, paradigmes absents") << "P" << false << "" << 1 << "bel";
         // From another folder: every lexicon and the help from the source tree.
-        QTest::newRow("ailleurs") << "ABCDEFGH" << false << 0 << "beau";
+        QTest::newRow("ailleurs") << "ABCDEFGH" << false << "" << 0 << "beau";
+        // Installed: every lexicon from <bindir>/../share/adjora (only H there).
+        QTest::newRow("installé") << "ABCDEFGH" << false << "bin/adjora" << 8 << "belles";
+        // No lexicon anywhere: the current folder's files are reported.
+        QTest::newRow("nulle part") << "ABCDEFGH" << false << "-" << 8 << "bel";
     }
     void donnees() {
         QFETCH(QString, absents);
         QFETCH(bool, aideIci);
+        QFETCH(QString, programme);
         QFETCH(int, rapports);
         QFETCH(QString, lemme);
         cleanup();
@@ -294,8 +353,12 @@ class TestFenetre : public QObject {
                 return 1;
             });
         dossier_ = std::make_unique<Dossier>(absents, aideIci);
+        QDir().mkpath("share/adjora");
+        Dossier::Ecrire("share/adjora/except_H.lex", "belles\n"); // used once installed only
+        std::vector<std::string> dossiers = DossiersDonnees(programme.toStdString());
+        dossiers.resize(programme == "-" ? 1 : dossiers.size());
         const QString ici = QDir::currentPath();
-        f_ = std::make_unique<TMainForm>();
+        f_ = std::make_unique<TMainForm>(nullptr, dossiers);
         QCOMPARE(QDir::currentPath(), ici);
         InstallerPresentateur(avant);
         QCOMPARE(ouvertures, rapports);
@@ -303,14 +366,41 @@ class TestFenetre : public QObject {
         QTest::keyClick(f_->Entree, Qt::Key_Return);
         QCOMPARE(f_->Lemme->text(), lemme);
         QCOMPARE(QFileInfo(f_->FichierAide()).absoluteFilePath(),
-                 QFileInfo(aideIci ? "Adjora.hlp" : ADJORA_DONNEES_BUILD "/Adjora.hlp")
+                 QFileInfo(aideIci || programme == "-" ? "Adjora.hlp"
+                                                       : ADJORA_DONNEES_BUILD "/Adjora.hlp")
                      .absoluteFilePath());
+    }
+
+    // Start-up: the lexicons' reports in boxes before the window, decoded; then the window,
+    // the about box and Qt's texts in French until the window is closed; exit status 0.
+    void demarrage() {
+        cleanup();
+        dossier_ = std::make_unique<Dossier>("D");
+        AboutBox = nullptr; // the program makes its own
+        QStringList vu;
+        QTimer::singleShot(0, this, [&vu] {
+            const QDialogButtonBox boutons(QDialogButtonBox::Cancel);
+            vu << MainForm->windowTitle() << (AboutBox ? AboutBox->windowTitle() : "-")
+               << boutons.buttons().at(0)->text().remove('&');
+            MainForm->close();
+        });
+        const int statut = Demarrer(
+            [&vu](const QString& titre, const QString& texte) { vu << titre + "\n" + texte; });
+        AboutBox = &aPropos_;
+        QCOMPARE(statut, 0);
+        QCOMPARE(vu.join("|"),
+                 "Erreur à l'execution\nErreur !\n\n* MESSAGE : Opération impossible\n"
+                 "* MODULE : GESTION DES FICHIERS\n* FONCTION : fOuvrir\n* FICHIER : " +
+                     QDir::current().filePath("except_D.lex") +
+                     " (fichier absent)\n\nReportez toute erreur afin qu'elle soit "
+                     "corrigée à\n" ADJORA_MAINTENEUR_NOM " : " ADJORA_MAINTENEUR_EMAIL
+                     "\nMerci !|Adjora 1.0|A propos de...|Annuler");
     }
 
     // formes.tsv: a word analysed, the dialog opened by a key or the menu of Lemme.
     void formes_data() {
         QTest::addColumn<QStringList>("cas");
-        for (const QStringList& c : Cas("formes.tsv")) {
+        for (const QStringList& c : Cas("formes.tsv", 8)) {
             QTest::newRow(qPrintable(c[0] + " " + c[1])) << c;
         }
     }
@@ -328,6 +418,7 @@ class TestFenetre : public QObject {
             });
             emit f_->Lemme->customContextMenuRequested(QPoint(4, 4));
         } else {
+            QVERIFY2(QKeySequence(cas[1]).toString() == cas[1], "unknown key");
             QTest::keySequence(f_->Entree, QKeySequence(cas[1]));
         }
         TFormesBox* d = f_->Formes();
@@ -352,11 +443,6 @@ class TestFenetre : public QObject {
         QTest::keyClicks(f_->Entree, "vieilles");
         QTest::keyClick(f_->Entree, Qt::Key_Return);
         QCOMPARE(f_->Formes()->TexteLemme->text(), "Lemme : vieil");
-    }
-
-    void dialoguesEnFrancais() {
-        const QDialogButtonBox boutons(QDialogButtonBox::Cancel);
-        QCOMPARE(boutons.buttons().at(0)->text().remove('&'), "Annuler");
     }
 };
 

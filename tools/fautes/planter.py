@@ -3,54 +3,119 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 """Plants the faults of fautes.tsv one at a time in a scratch copy of the tree
-(ADJORA_COPIE, /tmp/adjora-fautes), rebuilds it incrementally, runs the test
-suite but the package and robustness stages, and tells whether it caught each
-fault. A developer's tool, not part of CI.
+(ADJORA_COPIE, /tmp/adjora-fautes), rebuilds it incrementally (through ccache
+when it is installed), runs the test suite but the package and robustness
+stages, and tells whether it caught each fault, and by which tests. A developer's
+tool, not part of CI.
 usage: tools/fautes/planter.py [N ...]   (N: numbers of the faults to plant; all by default)
 Exit status 1 when a fault was not caught."""
-import os, shutil, subprocess, sys
+import os
+import re
+import shutil
+import subprocess
+import sys
 
-ici = os.path.dirname(os.path.abspath(__file__))
-racine = os.path.dirname(os.path.dirname(ici))
-copie = os.environ.get("ADJORA_COPIE", "/tmp/adjora-fautes")
-construction = os.path.join(copie, "build")
-numeros = [int(n) for n in sys.argv[1:]]
-texte = lambda champ: champ.encode().decode("unicode_escape").encode("latin-1").decode()
-fautes = [l.rstrip("\n").split("\t") for l in open(os.path.join(ici, "fautes.tsv"), encoding="utf-8")
-          if l.strip() and not l.startswith("#")]
-lancer = lambda *commande: subprocess.run(commande, stdout=subprocess.DEVNULL,
-                                          stderr=subprocess.STDOUT).returncode == 0
-construire = lambda: lancer("cmake", "--build", construction)
-tester = lambda: lancer("ctest", "--test-dir", construction, "-j2", "--stop-on-failure",
-                        "--timeout", "120", "-E", "paquet|robustesse")
+ICI = os.path.dirname(os.path.abspath(__file__))
+RACINE = os.path.dirname(os.path.dirname(ICI))
+COPIE = os.environ.get("ADJORA_COPIE", "/tmp/adjora-fautes")
+CONSTRUCTION = os.path.join(COPIE, "build")
 
-# Only files that differ are copied: the copy's build stays incremental.
-for dossier, sous, fichiers in os.walk(racine):
-    sous[:] = [d for d in sous if not d.startswith(("build", ".git"))]
-    cible = os.path.join(copie, os.path.relpath(dossier, racine))
-    os.makedirs(cible, exist_ok=True)
-    for f in fichiers:
-        a, b = os.path.join(dossier, f), os.path.join(cible, f)
-        if not os.path.exists(b) or open(a, "rb").read() != open(b, "rb").read():
-            shutil.copy(a, b)
-os.environ["QT_QPA_PLATFORM"] = "offscreen"
-lancer("cmake", "-S", copie, "-B", construction, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
-       "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache", "-DADJORA_BUILD_BENCH=OFF")
-if not (construire() and tester()):
-    sys.exit("the suite fails without any fault: fix that first")
-manques = 0
-for numero, (fichier, avant, apres, quoi) in enumerate(fautes, 1):
-    if numeros and numero not in numeros:
-        continue
-    chemin = os.path.join(copie, fichier)
+
+def texte(champ):
+    """A field of fautes.tsv with its \\n and \\t turned into line feeds and tabs."""
+    return champ.encode().decode("unicode_escape").encode("latin-1").decode()
+
+
+def lire_fautes():
+    """The rows of fautes.tsv: file, text, replacement, what the fault does."""
+    fautes = []
+    with open(os.path.join(ICI, "fautes.tsv"), encoding="utf-8") as fichier:
+        for numero, ligne in enumerate(fichier, 1):
+            champs = ligne.rstrip("\n").split("\t")
+            if ligne.strip() and not ligne.startswith("#") and len(champs) != 4:
+                sys.exit(f"fautes.tsv, line {numero}: {len(champs)} fields instead of 4")
+            if ligne.strip() and not ligne.startswith("#"):
+                fautes.append(champs)
+    return fautes
+
+
+def reussit(*commande):
+    """Whether a command succeeds; its output is dropped."""
+    fin = subprocess.run(commande, stdout=subprocess.DEVNULL, stderr=subprocess.STDOUT)
+    return fin.returncode == 0
+
+
+def construire():
+    return reussit("cmake", "--build", CONSTRUCTION)
+
+
+def echecs():
+    """The tests that fail (the suite stops at the first); none when it passes."""
+    fin = subprocess.run(["ctest", "--test-dir", CONSTRUCTION, "-j2", "--stop-on-failure",
+                          "--timeout", "120", "-E", "paquet|robustesse"],
+                         capture_output=True, text=True, errors="replace")
+    noms = re.findall(r"^\s*\d+ - (\S+) ", fin.stdout, re.MULTILINE)
+    if fin.returncode != 0 and not noms:
+        noms = ["ctest"]
+    return noms
+
+
+def copier_arbre():
+    """Copies the tree into COPIE; only files that differ, so the build stays incremental."""
+    for dossier, sous, fichiers in os.walk(RACINE):
+        sous[:] = [d for d in sous if not d.startswith(("build", ".git"))]
+        cible = os.path.join(COPIE, os.path.relpath(dossier, RACINE))
+        os.makedirs(cible, exist_ok=True)
+        for nom in fichiers:
+            source = os.path.join(dossier, nom)
+            copie = os.path.join(cible, nom)
+            if not os.path.exists(copie) or open(source, "rb").read() != open(copie, "rb").read():
+                shutil.copy(source, copie)
+
+
+def configurer():
+    commande = ["cmake", "-S", COPIE, "-B", CONSTRUCTION, "-G", "Ninja",
+                "-DCMAKE_BUILD_TYPE=RelWithDebInfo", "-DADJORA_BUILD_BENCH=OFF"]
+    if shutil.which("ccache"):
+        commande.append("-DCMAKE_CXX_COMPILER_LAUNCHER=ccache")
+    return reussit(*commande)
+
+
+def verdict(chemin, avant, apres):
+    """Plants one fault in the file, rebuilds, tests, and restores the file."""
     original = open(chemin, encoding="utf-8").read()
-    verdict = "TEXT NOT FOUND"
-    if texte(avant) in original:
-        open(chemin, "w", encoding="utf-8").write(original.replace(texte(avant), texte(apres), 1))
-        verdict = "DOES NOT BUILD" if not construire() else "caught" if not tester() else "NOT CAUGHT"
-        open(chemin, "w", encoding="utf-8").write(original)
-    manques += verdict != "caught"
-    print(f"{numero:3} {verdict:14} {fichier}: {quoi}", flush=True)
-construire()  # leaves the copy built without faults
-print(f"{manques} fault(s) not caught")
-sys.exit(1 if manques else 0)
+    if texte(avant) not in original:
+        return "TEXT NOT FOUND"
+    open(chemin, "w", encoding="utf-8").write(original.replace(texte(avant), texte(apres), 1))
+    resultat = "NOT CAUGHT"
+    if not construire():
+        resultat = "DOES NOT BUILD"
+    else:
+        noms = echecs()
+        if noms:
+            resultat = "caught by " + ", ".join(noms)
+    open(chemin, "w", encoding="utf-8").write(original)
+    return resultat
+
+
+def main():
+    numeros = [int(n) for n in sys.argv[1:]]
+    fautes = lire_fautes()
+    copier_arbre()
+    os.environ["QT_QPA_PLATFORM"] = "offscreen"
+    if not (configurer() and construire()) or echecs():
+        sys.exit("the suite fails without any fault: fix that first")
+    manques = 0
+    for numero, (fichier, avant, apres, quoi) in enumerate(fautes, 1):
+        if numeros and numero not in numeros:
+            continue
+        resultat = verdict(os.path.join(COPIE, fichier), avant, apres)
+        if not resultat.startswith("caught"):
+            manques += 1
+        print(f"{numero:3} {fichier}: {quoi}: {resultat}", flush=True)
+    construire()  # leaves the copy built without faults
+    print(f"{manques} fault(s) not caught")
+    return 1 if manques else 0
+
+
+sys.exit(main())
