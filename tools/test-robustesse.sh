@@ -4,11 +4,11 @@
 
 # Robustness stage, run by tools/test.sh after the normal suite: the whole suite
 # built with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/), then
-# each libFuzzer target (clang, build-fuzz/) for ADJORA_FUZZ_SECONDES (40) seconds
+# each libFuzzer target (clang, build-fuzz/) for ADJORA_FUZZ_SECONDES (30) seconds
 # from its seed corpus. Fails on a test failure, a sanitizer report or a crash.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-secondes=${ADJORA_FUZZ_SECONDES:-40}
+secondes=${ADJORA_FUZZ_SECONDES:-30}
 tools/installer-dependances.sh
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DADJORA_SANITIZE=ON \

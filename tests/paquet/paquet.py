@@ -32,13 +32,15 @@ def verifier_arbre(racine, prefixe, avec_ui):
     attendus = ["bin/adjora-cli", "share/man/man1/adjora-cli.1.gz", "share/adjora/Adjora.hlp",
                 "share/doc/adjora/copyright", "share/doc/adjora/changelog.gz"]
     attendus += [f"share/adjora/except_{l}.lex" for l in "ABCDEFGH"] + ["share/adjora/paradigmes.lex"]
-    attendus += ["bin/adjora", "share/man/man1/adjora.1.gz", "share/applications/adjora.desktop",
-                 "share/metainfo/org.adjora.Adjora.metainfo.xml",
-                 "share/icons/hicolor/32x32/apps/adjora.png"] if avec_ui else []
+    if avec_ui:
+        attendus += ["bin/adjora", "share/man/man1/adjora.1.gz", "share/applications/adjora.desktop",
+                     "share/metainfo/org.adjora.Adjora.metainfo.xml",
+                     "share/icons/hicolor/32x32/apps/adjora.png"]
     manquants = [f for f in attendus if not os.path.isfile(os.path.join(racine, f))]
     assert not manquants, f"not installed: {manquants}"
 
-    marque, lexique = "zorglubesques", os.path.join(racine, "share/adjora/except_H.lex")
+    marque = "zorglubesques"
+    lexique = os.path.join(racine, "share/adjora/except_H.lex")
     invariable = open(lexique, "rb").read().split()[0].decode("cp850")
     with open(lexique, "ab") as f:
         f.write(f"\n{marque}\n".encode())
@@ -94,6 +96,9 @@ try:
         print(executer([outil("reuse"), "--root", source, "lint"], cwd=source)[0])
     else:
         with tempfile.TemporaryDirectory(prefix=f"adjora-{mode}-") as travail:
-            (verifier_deb if mode == "deb" else verifier_destdir)(construction, travail, avec_ui == "1")
+            if mode == "deb":
+                verifier_deb(construction, travail, avec_ui == "1")
+            else:
+                verifier_destdir(construction, travail, avec_ui == "1")
 except AssertionError as e:
     sys.exit(f"FAIL {mode}: {e}")

@@ -10,94 +10,250 @@ the reports expected on standard error, that the damaged file is named there
 when reported (exit status 5, else 0), and that the first word of every other
 lexicon (and "petite") is analysed as with the intact files.
 Under valgrind it fails on any memory error or definite/indirect leak."""
-import os, random, resource, shutil, subprocess, sys, tempfile, threading
+import os
+import random
+import resource
+import shutil
+import subprocess
+import sys
+import tempfile
+import threading
 
-cli, donnees, cas = sys.argv[1:4]
-prefixe = []
-if cas == "valgrind":
-    prefixe = [sys.argv[4], "--quiet", "--error-exitcode=99", "--leak-check=full",
-               "--errors-for-leak-kinds=definite,indirect"]
-elif cas == "illisible" and os.geteuid() == 0:  # root reads anything: run as nobody
+OUVRIR = "Opération impossible"
+INCOMPLET = "adjectifs incomplet"
+TAILLE = "Le mot lu est plus grand"
+PLEINE = "Liste pleine"
+VOLUMINEUX = "Fichier trop volumineux"
+ORDINAIRE = "pas un fichier ordinaire"
+LETTRES = "ABCDEFGH"
+PIC_MAXIMAL_KIO = 64 * 1024
+FIN_ADJ = b"\t_\tADJ\t_\t_\t0\troot\t_\t_\n"
+
+cli = sys.argv[1]
+donnees = sys.argv[2]
+cas = sys.argv[3]
+
+
+def lexique(lettre):
+    return f"except_{lettre}.lex"
+
+
+def premier_mot(lettre):
+    contenu = open(os.path.join(donnees, lexique(lettre)), "rb").read()
+    return contenu.split()[0].decode("cp850")
+
+
+def mot_genere(rang):
+    """The rang-th word of zz + five letters, in alphabetical order."""
+    lettres = []
+    for puissance in range(4, -1, -1):
+        lettres.append(chr(97 + rang // 26**puissance % 26))
+    return "zz" + "".join(lettres)
+
+
+def prefixe_du_cas():
+    """What adjora-cli runs under: valgrind, an unprivileged user, or nothing."""
+    if cas == "valgrind":
+        return [sys.argv[4], "--quiet", "--error-exitcode=99", "--leak-check=full",
+                "--errors-for-leak-kinds=definite,indirect"]
+    if cas != "illisible" or os.geteuid() != 0:
+        return []
+    # root reads anything: run as nobody
     prefixe = ["setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"]
-    if not shutil.which("setpriv") or subprocess.run([*prefixe, "test", "-x", cli]).returncode:
+    if not shutil.which("setpriv"):
         sys.exit(77)
-OUVRIR, INCOMPLET, TAILLE = "Opération impossible", "adjectifs incomplet", "Le mot lu est plus grand"
-PLEINE, VOLUMINEUX, ORDINAIRE = "Liste pleine", "Fichier trop volumineux", "pas un fichier ordinaire"
-lex = lambda l: f"except_{l}.lex"
-MOTS = {l: open(os.path.join(donnees, lex(l)), "rb").read().split()[0].decode("cp850") for l in "ABCDEFGH"}
+    if subprocess.run([*prefixe, "test", "-x", cli]).returncode != 0:
+        sys.exit(77)
+    return prefixe
+
+
+MOTS = {}
+for lettre in LETTRES:
+    MOTS[lettre] = premier_mot(lettre)
 MOTS["-"] = "petite"
-genere = lambda i: "zz" + "".join(chr(97 + i // 26**k % 26) for k in range(4, -1, -1))
-def lancer(dossier, mots, avec=()):
-    fin = subprocess.run([*avec, cli, "--lexiques", dossier, "--explication", *mots],
+PREFIXE = prefixe_du_cas()
+
+
+def lancer(dossier, mots, avant=()):
+    """adjora-cli's lines by word, and its standard error; a report means exit status 5."""
+    fin = subprocess.run([*avant, cli, "--lexiques", dossier, "--explication", *mots],
                          capture_output=True, timeout=500)
     erreurs = fin.stderr.decode("utf-8", "replace")
-    assert fin.returncode == 5 * ("* FICHIER : " in erreurs), f"exit status {fin.returncode}\n{erreurs[-3000:]}"
-    return {l.split("\t")[0]: l.split("\t")[1:] for l in fin.stdout.decode().splitlines()}, erreurs
-ecrire = lambda octets: lambda chemin: open(chemin, "wb").write(octets)
+    attendu = 0
+    if "* FICHIER : " in erreurs:
+        attendu = 5
+    assert fin.returncode == attendu, f"exit status {fin.returncode}\n{erreurs[-3000:]}"
+    resultats = {}
+    for ligne in fin.stdout.decode().splitlines():
+        champs = ligne.split("\t")
+        resultats[champs[0]] = champs[1:]
+    return resultats, erreurs
+
+
 def essayer(lettre, abimer, rapports, garder=False, autres=()):
+    """Damages lexicon lettre; garder: its own first word must still read as before."""
     dossier = tempfile.mkdtemp(prefix="adjora-hostile-")
     try:
-        for l in "ABCDEFGH":
-            shutil.copy(os.path.join(donnees, lex(l)), dossier)
+        for l in LETTRES:
+            shutil.copy(os.path.join(donnees, lexique(l)), dossier)
         reference, _ = lancer(dossier, MOTS.values())
-        abimer(os.path.join(dossier, lex(lettre)))
+        chemin = os.path.join(dossier, lexique(lettre))
+        abimer(chemin)
         os.chmod(dossier, 0o755)
-        resultats, erreurs = lancer(dossier, [*MOTS.values(), *autres], prefixe)
+        resultats, erreurs = lancer(dossier, [*MOTS.values(), *autres], PREFIXE)
         for l, mot in MOTS.items():
-            assert (l == lettre and not garder) or resultats[mot] == reference[mot], \
-                f"{mot}: {resultats[mot]} instead of {reference[mot]}"
-        for rapport, n in rapports.items():
-            assert erreurs.count(rapport) == n, f"{erreurs.count(rapport)} x '{rapport}'\n{erreurs[:2000]}"
-        nomme = f"* FICHIER : {dossier}/{lex(lettre)}" in erreurs and f"{dossier}/{lex(lettre)} : lexique" in erreurs
+            if l == lettre and not garder:
+                continue
+            assert resultats[mot] == reference[mot], f"{mot}: {resultats[mot]} instead of {reference[mot]}"
+        for rapport, nombre in rapports.items():
+            assert erreurs.count(rapport) == nombre, f"{erreurs.count(rapport)} x '{rapport}'\n{erreurs[:2000]}"
+        nomme = f"* FICHIER : {chemin}" in erreurs and f"{chemin} : lexique" in erreurs
         assert nomme == ("* FICHIER : " in erreurs), erreurs[:2000]
         return resultats
     finally:
         shutil.rmtree(dossier, ignore_errors=True)
-def impair(chemin):
+
+
+def ecrire(chemin, octets):
+    with open(chemin, "wb") as fichier:
+        fichier.write(octets)
+
+
+def binaire_1(chemin):
+    ecrire(chemin, random.Random(1).randbytes(200_000))
+
+
+def binaire_2(chemin):
+    ecrire(chemin, random.Random(2).randbytes(200_000))
+
+
+def mot_geant_devant(chemin):
+    ecrire(chemin, b"a" * 1_000_000 + b"\n" + open(chemin, "rb").read())
+
+
+def cent_mille_mots_derriere(chemin):
+    mots = []
+    for rang in range(100_000):
+        mots.append(mot_genere(rang))
+    ecrire(chemin, open(chemin, "rb").read() + b"\n" + "\n".join(mots).encode())
+
+
+def dossier_a_la_place(chemin):
+    os.remove(chemin)
+    os.mkdir(chemin)
+
+
+def tube_a_la_place(chemin):
+    os.remove(chemin)
+    os.mkfifo(chemin)
+
+
+def lien_vers_zero(chemin):
+    os.remove(chemin)
+    os.symlink("/dev/zero", chemin)
+
+
+def deux_gio_de_zeros(chemin):
+    os.truncate(chemin, 2 << 30)
+
+
+def illisible(chemin):
+    os.chmod(chemin, 0)
+
+
+def nombre_impair_de_mots(chemin):
     mots = open(chemin, "rb").read().split()
-    ecrire(b"\n".join(mots + [b"solitaire"] * (len(mots) % 2 == 0)))(chemin)
-aleatoire = lambda graine: random.Random(graine).randbytes(200_000)
-if cas == "binaire":
-    essayer("A", ecrire(aleatoire(1)), {}), essayer("E", ecrire(aleatoire(2)), {})
-elif cas == "mot_geant":
-    essayer("D", lambda c: ecrire(b"a" * 1_000_000 + b"\n" + open(c, "rb").read())(c), {TAILLE: 1}, True)
-elif cas == "cent_mille":  # entries up to the lists' 16-bit capacity are found
-    n = len(open(os.path.join(donnees, lex("H")), "rb").read().split())
-    autres = [genere(0), genere(65_535 - n - 1)]
-    r = essayer("H", lambda c: ecrire(open(c, "rb").read() + b"\n" + "\n".join(
-        genere(i) for i in range(100_000)).encode())(c), {PLEINE: 1}, True, autres)
-    assert all(r[m][1:3] == r[MOTS["H"]][1:3] for m in autres), [r[m] for m in autres]
-elif cas == "repertoire":
-    essayer("C", lambda c: (os.remove(c), os.mkdir(c)), {OUVRIR: 1})
-elif cas in ("absent", "valgrind"):
-    essayer("G", os.remove, {OUVRIR: 1})
-elif cas == "speciaux":  # refused without being read: nothing blocks, nothing spins
-    essayer("A", lambda c: (os.remove(c), os.mkfifo(c)), {ORDINAIRE: 1})
-    essayer("B", lambda c: (os.remove(c), os.symlink("/dev/zero", c)), {ORDINAIRE: 1})
-elif cas == "creux":  # 2 GB of zeros: read up to the size limit only
-    essayer("F", lambda c: os.truncate(c, 2 << 30), {VOLUMINEUX: 1}, True)
-elif cas == "illisible":
-    essayer("B", lambda c: os.chmod(c, 0), {OUVRIR: 1})
-elif cas == "impair":
-    essayer("E", impair, {INCOMPLET: 1})
-elif cas == "vide":
-    essayer("F", ecrire(b""), {"Erreur": 0}), essayer("A", ecrire(b" \n\t'0123.,;\xff" * 100), {"Erreur": 0})
-if cas == "valgrind":
-    essayer("C", impair, {INCOMPLET: 1}, autres=["a" * 60, "fraîche", "s", "x", "aux", "e"])
-elif cas == "ligne_geante":  # a 200 MB line between two words, in flat memory
-    ADJ = b"\t_\tADJ\t_\t_\t0\troot\t_\t_\n"
-    for mode, debut, fin, statut in ((), b"belle\n", b"\n", 0), (("--conllu",), b"1\tbelle" + ADJ + b"1\t", ADJ, 1):
-        cmd = subprocess.Popen([cli, "--lexiques", donnees, *mode], stdin=subprocess.PIPE, stdout=subprocess.PIPE)
-        def nourrir(entree=cmd.stdin, debut=debut, fin=fin):
-            entree.write(debut)
-            for _ in range(200):
-                entree.write(b"a" * 1_000_000)
-            entree.write(fin + b"heureuse\n")
-            entree.close()
-        threading.Thread(target=nourrir).start()
-        blocs = [(len(b), b.count(b"\n")) for b in iter(lambda: cmd.stdout.read(1 << 20), b"")]
-        octets, lignes = map(sum, zip(*blocs))
-        assert (cmd.wait(), lignes, octets > 200_000_000) == (statut, 3, statut == 1), (mode, cmd.returncode, lignes)
+    if len(mots) % 2 == 0:
+        mots.append(b"solitaire")
+    ecrire(chemin, b"\n".join(mots))
+
+
+def vide(chemin):
+    ecrire(chemin, b"")
+
+
+def separateurs_seuls(chemin):
+    ecrire(chemin, b" \n\t'0123.,;\xff" * 100)
+
+
+def cent_mille():
+    """Entries up to the lists' 16-bit capacity are found, the rest reported."""
+    nombre = len(open(os.path.join(donnees, lexique("H")), "rb").read().split())
+    autres = [mot_genere(0), mot_genere(65_535 - nombre - 1)]
+    resultats = essayer("H", cent_mille_mots_derriere, {PLEINE: 1}, True, autres)
+    for mot in autres:
+        assert resultats[mot][1:3] == resultats[MOTS["H"]][1:3], resultats[mot]
+
+
+def nourrir(entree, debut, fin):
+    """Writes debut, a line of 200 MB, fin and one more word."""
+    entree.write(debut)
+    for _ in range(200):
+        entree.write(b"a" * 1_000_000)
+    entree.write(fin + b"heureuse\n")
+    entree.close()
+
+
+def ligne_geante_dans(mode, debut, fin, statut):
+    """A 200 MB line between two words: three lines out; copied whole only in CoNLL-U."""
+    commande = subprocess.Popen([cli, "--lexiques", donnees, *mode], stdin=subprocess.PIPE,
+                                stdout=subprocess.PIPE)
+    threading.Thread(target=nourrir, args=(commande.stdin, debut, fin)).start()
+    octets = 0
+    lignes = 0
+    bloc = commande.stdout.read(1 << 20)
+    while bloc:
+        octets += len(bloc)
+        lignes += bloc.count(b"\n")
+        bloc = commande.stdout.read(1 << 20)
+    assert commande.wait() == statut, (mode, commande.returncode)
+    assert lignes == 3, (mode, lignes)
+    assert (octets > 200_000_000) == (statut == 1), (mode, octets)
+
+
+def ligne_geante():
+    ligne_geante_dans([], b"belle\n", b"\n", 0)
+    ligne_geante_dans(["--conllu"], b"1\tbelle" + FIN_ADJ + b"1\t", FIN_ADJ, 1)
     pic = resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss
-    assert pic < 64 * 1024, f"peak memory {pic} KiB"
+    assert pic < PIC_MAXIMAL_KIO, f"peak memory {pic} KiB"
+
+
+def valgrind():
+    essayer("G", os.remove, {OUVRIR: 1})
+    essayer("C", nombre_impair_de_mots, {INCOMPLET: 1}, autres=["a" * 60, "fraîche", "s", "x", "aux", "e"])
+
+
+def lancer_cas():
+    if cas == "binaire":
+        essayer("A", binaire_1, {})
+        essayer("E", binaire_2, {})
+    elif cas == "mot_geant":
+        essayer("D", mot_geant_devant, {TAILLE: 1}, True)
+    elif cas == "cent_mille":
+        cent_mille()
+    elif cas == "repertoire":
+        essayer("C", dossier_a_la_place, {OUVRIR: 1})
+    elif cas == "absent":
+        essayer("G", os.remove, {OUVRIR: 1})
+    elif cas == "speciaux":  # refused without being read: nothing blocks, nothing spins
+        essayer("A", tube_a_la_place, {ORDINAIRE: 1})
+        essayer("B", lien_vers_zero, {ORDINAIRE: 1})
+    elif cas == "creux":  # read up to the size limit only
+        essayer("F", deux_gio_de_zeros, {VOLUMINEUX: 1}, True)
+    elif cas == "illisible":
+        essayer("B", illisible, {OUVRIR: 1})
+    elif cas == "impair":
+        essayer("E", nombre_impair_de_mots, {INCOMPLET: 1})
+    elif cas == "vide":
+        essayer("F", vide, {"Erreur": 0})
+        essayer("A", separateurs_seuls, {"Erreur": 0})
+    elif cas == "valgrind":
+        valgrind()
+    elif cas == "ligne_geante":
+        ligne_geante()
+    else:
+        sys.exit(f"unknown case: {cas}")
+
+
+lancer_cas()
 print("ok")

@@ -14,13 +14,21 @@ PAROLE = re.compile(r"SPEECH OUTPUT: '(.*)'(?: voice=\S+)? ?\{")
 REGLAGES = "import orca.settings as s\ns.speechServerFactory = None\ns.enableBraille = s.enableSound = False\n"
 
 
+def aucun_autre_orca():
+    return []
+
+
+def garder_nom(nom):
+    return None
+
+
 def orca(journal, preferences):
     """Orca's launcher, its log written line by line, blind to other Orcas (as they are to it)."""
     chargeur = importlib.machinery.SourceFileLoader("lanceur_orca", shutil.which("orca"))
     lanceur = types.ModuleType(chargeur.name)
     chargeur.exec_module(lanceur)
-    lanceur.otherOrcas = lambda: []
-    lanceur.setProcessName = lambda nom: None
+    lanceur.otherOrcas = aucun_autre_orca
+    lanceur.setProcessName = garder_nom
     lanceur.debug.debugLevel = lanceur.debug.LEVEL_INFO
     lanceur.debug.debugFile = open(journal, "w", buffering=1)
     sys.argv = ["orca", "--user-prefs", preferences]
