@@ -4,11 +4,11 @@
 
 # Robustness stage, run by tools/test.sh after the normal suite: the whole suite
 # built with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/), then
-# each libFuzzer target (clang, build-fuzz/) for ADJORA_FUZZ_SECONDES (30) seconds
-# from its seed corpus. Fails on a test failure, a sanitizer report or a crash.
+# the libFuzzer targets (clang, build-fuzz/), all at once for ADJORA_FUZZ_SECONDES (60)
+# seconds, each from its seed corpus. Fails on a test failure, a sanitizer report or a crash.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-secondes=${ADJORA_FUZZ_SECONDES:-30}
+secondes=${ADJORA_FUZZ_SECONDES:-60}
 tools/installer-dependances.sh
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DADJORA_SANITIZE=ON \
@@ -23,16 +23,25 @@ CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWit
   -DADJORA_BUILD_BENCH=OFF >/dev/null
 cmake --build build-fuzz -j2 --target fuzz_lecteur fuzz_analyse fuzz_conllu fuzz_cli fuzz_formes
 [ -w /dev/shm ] && export TMPDIR=/dev/shm # the reader's and the paradigms' fuzzers rewrite a file per input
-echec=0
-for cible in lecteur analyse conllu cli formes; do
-  journal="build-fuzz/fuzz_$cible.log" artefacts="build-fuzz/artefacts-$cible/"
+cibles="lecteur analyse conllu cli formes"
+declare -A processus
+for cible in $cibles; do # all at once: the run takes the time of one
+  artefacts="build-fuzz/artefacts-$cible/"
   mkdir -p "build-fuzz/corpus-$cible" "$artefacts"
-  if ! build-fuzz/fuzz/fuzz_$cible -max_total_time="$secondes" -timeout=10 -rss_limit_mb=2048 \
+  build-fuzz/fuzz/fuzz_$cible -max_total_time="$secondes" -timeout=10 -rss_limit_mb=2048 \
     -print_final_stats=1 -artifact_prefix="$artefacts" "build-fuzz/corpus-$cible" \
-    "fuzz/corpus/$cible" >"$journal" 2>&1; then
-    echo "fuzz_$cible FOUND A FAULT (inputs in $artefacts):" && tail -60 "$journal"
+    "fuzz/corpus/$cible" >"build-fuzz/fuzz_$cible.log" 2>&1 &
+  processus[$cible]=$!
+done
+echec=0
+for cible in $cibles; do
+  journal="build-fuzz/fuzz_$cible.log"
+  if ! wait "${processus[$cible]}"; then
+    echo "fuzz_$cible FOUND A FAULT (inputs in build-fuzz/artefacts-$cible/):"
+    tail -60 "$journal"
     echec=1
   fi
-  echo "fuzz_$cible: $(grep -o 'number_of_executed_units: *[0-9]*' "$journal" || true) runs, ${SECONDS}s"
+  echo "fuzz_$cible: $(grep -o 'number_of_executed_units: *[0-9]*' "$journal" || true) runs"
 done
+echo "robustness stage: ${SECONDS}s"
 exit $echec
