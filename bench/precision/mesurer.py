@@ -45,7 +45,7 @@ def plafond(formes, mots, notes, cli, devant_voyelle):
         if entree and not gen.valider(entree):
             lettre, cle, lemme = entree
             lexiques[lettre].setdefault(cle, lemme)
-    vide = ref.analyser_avec(mots, {}, cli)
+    vide = ref.analyser_par_les_regles(mots, cli)
     oracle = ref.analyser_avec(mots, lexiques, cli)
     meilleures = {}
     for f in mots:

@@ -34,15 +34,31 @@ CORRECTIONS = os.path.join(ref.ICI, "corrections.tsv")
 
 # What an entry of each list asserts about its form: lemma (from the key and
 # the paired lemma), allowed genders, allowed numbers.
+def la_cle(cle, lemme):
+    return cle
+
+
+def la_cle_sans_s(cle, lemme):
+    return cle[:-1]
+
+
+def le_lemme_apparie(cle, lemme):
+    return lemme
+
+
+def euse_en_eur(cle, lemme):
+    return cle[:-4] + "eur"
+
+
 ROLES = {
-    "A": (lambda c, l: c, "m", "si"),
-    "B": (lambda c, l: c[:-1], "m", "p"),
-    "C": (lambda c, l: l, "f", "s"),
-    "D": (lambda c, l: c, "e", "si"),
-    "E": (lambda c, l: l, "m", "s"),
-    "F": (lambda c, l: c[:-4] + "eur", "f", "s"),
-    "G": (lambda c, l: l, "f", "s"),
-    "H": (lambda c, l: c, "e", "i"),
+    "A": (la_cle, "m", "si"),
+    "B": (la_cle_sans_s, "m", "p"),
+    "C": (le_lemme_apparie, "f", "s"),
+    "D": (la_cle, "e", "si"),
+    "E": (le_lemme_apparie, "m", "s"),
+    "F": (euse_en_eur, "f", "s"),
+    "G": (le_lemme_apparie, "f", "s"),
+    "H": (la_cle, "e", "i"),
 }
 
 # The signs of a bad entry and their weights.

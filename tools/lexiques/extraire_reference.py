@@ -72,7 +72,11 @@ def lire_dictionnaire():
 
     d = ibdawg.IBDAWG(DICTIONNAIRE)
     info = {"date": d.sDate, "nom": d.sDicName, "description": d.sDescription}
-    return info, list(d.select("", RE_ADJ.pattern)), lambda f: not d.getMorph(f)
+
+    def inconnue(forme):
+        return not d.getMorph(forme)
+
+    return info, list(d.select("", RE_ADJ.pattern)), inconnue
 
 
 def unir_genre(a, b):
@@ -263,17 +267,17 @@ def temoin(lemme, paradigme, dico, regles):
     return None
 
 
-def ajouter_lefff(lignes, inconnue, chemin, regles):
+def ajouter_lefff(lignes, inconnue, chemin, cli):
     """Adds the Lefff adjective forms the Grammalecte lexicon lacks, when
     the form fills a gap (Dicollecte.manque) and its lemma has a second
-    witness (temoin). `regles(mots)` gives the answers of the ending rules
-    alone. Returns the count of forms added and the counts of rejects."""
+    witness (temoin), judged against the ending rules alone (run with the
+    engine `cli`). Returns the count of forms added and the counts of rejects."""
     paradigmes, sans_traits = lire_lefff(chemin)
     dico = Dicollecte(lignes, inconnue)
     candidats = {l: [(f, g, n) for f, g, n in p if dico.manque(f, l, g, n)]
                  for l, p in paradigmes.items()}
     candidats = {l: c for l, c in candidats.items() if c}
-    regles = regles(sorted({f for l in candidats for f, _, _ in paradigmes[l]}))
+    regles = ref.analyser_par_les_regles(sorted({f for l in candidats for f, _, _ in paradigmes[l]}), cli)
     ajouts, rejets = {}, collections.Counter({"sans genre ni nombre": sans_traits})
     for lemme, formes in candidats.items():
         raison = temoin(lemme, paradigmes[lemme], dico, regles)
@@ -367,11 +371,10 @@ def main():
     p.add_argument("--cli", default=None)
     a = p.parse_args()
     cli = a.cli or ref.trouver_cli()
-    regles = lambda mots: ref.analyser_avec(mots, {l: {} for l in ref.LISTES}, cli)
     info, entrees, inconnue = lire_dictionnaire()
     lignes, ecartes = analyser(entrees)
     ecartes["lemme pluriel ramené au singulier (corrigé)"] = normaliser_lemmes(lignes)
-    najouts, rejets = ajouter_lefff(lignes, inconnue, a.lefff, regles)
+    najouts, rejets = ajouter_lefff(lignes, inconnue, a.lefff, cli)
     ncorr = appliquer_corrections(lignes, a.corrections)
     ecrire(lignes, info, ecartes, ncorr, a.sortie, a.lefff, najouts, rejets)
     formes = {f for f, _ in lignes}

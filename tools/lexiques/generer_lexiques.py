@@ -194,6 +194,10 @@ class Generateur:
         return notes
 
 
+def journal(message):
+    print(message, file=sys.stderr)
+
+
 def main():
     p = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     p.add_argument("--sortie", default=os.path.join(ref.RACINE, "data"))
@@ -201,7 +205,6 @@ def main():
     p.add_argument("--reference", default=ref.REFERENCE)
     a = p.parse_args()
     formes = ref.lire_reference(a.reference)
-    journal = lambda m: print(m, file=sys.stderr)
     g = Generateur(formes, a.cli or ref.trouver_cli(), journal)
     notes = g.lancer()
     ref.ecrire_lexiques(a.sortie, g.lexiques)

@@ -48,19 +48,20 @@ MAX_FORMES = 4  # forms per cell the engine keeps
 FICHIER = "paradigmes.lex"
 
 
+def cellules_vides():
+    return {c: set() for c in CASES}
+
+
 def lire_paradigmes(chemin=ref.REFERENCE):
     """{lemma: {cell: set of forms}} and {lemma: set of source types}."""
-    cellules = collections.defaultdict(lambda: {c: set() for c in CASES})
+    cellules = collections.defaultdict(cellules_vides)
     types = collections.defaultdict(set)
-    with open(chemin, encoding="utf-8") as f:
-        for ligne in f:
-            if ligne.startswith("#") or not ligne.strip():
-                continue
-            forme, lemme, genre, nombre, t = ligne.rstrip("\n").split("\t")
-            for g in {"m": "m", "f": "f", "e": "mf"}[genre]:
-                for n in {"s": "s", "p": "p", "i": "sp"}[nombre]:
-                    cellules[lemme][g + n].add(forme)
-            types[lemme] |= set(t)
+    for forme, lignes in ref.lire_reference(chemin).items():
+        for l in lignes:
+            for g in {"m": "m", "f": "f", "e": "mf"}[l.genre]:
+                for n in {"s": "s", "p": "p", "i": "sp"}[l.nombre]:
+                    cellules[l.lemme][g + n].add(forme)
+            types[l.lemme] |= set(l.types)
     return dict(cellules), dict(types)
 
 

@@ -46,10 +46,17 @@ def lire_reference(chemin=REFERENCE):
                 continue
             forme, lemme, genre, nombre, types = ligne.rstrip("\n").split("\t")
             formes[forme].append(Ligne(lemme, genre, nombre, types))
-    rang = lambda l: (0 if "K" in l.types else 1 if "A" in l.types else 2 if "N" in l.types else 3)
     for lignes in formes.values():
-        lignes.sort(key=rang)
+        lignes.sort(key=rang_de_source)
     return dict(formes)
+
+
+def rang_de_source(ligne):
+    """Hand-kept analyses first, then adjective, then noun readings, then the rest."""
+    for rang, type_ in enumerate("KAN"):
+        if type_ in ligne.types:
+            return rang
+    return 3
 
 
 def lire_courants(chemin=COURANTS):
@@ -140,6 +147,11 @@ def analyser_avec(mots, lexiques, cli=None):
     with tempfile.TemporaryDirectory(prefix="adjora-lex-") as dossier:
         ecrire_lexiques(dossier, lexiques)
         return analyser(mots, dossier, cli)
+
+
+def analyser_par_les_regles(mots, cli=None):
+    """The answers of the ending rules alone (eight empty lexicons)."""
+    return analyser_avec(mots, {}, cli)
 
 
 def genre_juste(attendu, obtenu):
