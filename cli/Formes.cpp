@@ -16,18 +16,6 @@ namespace {
 const char* const CLES[NB_CASES] = {"masculin_singulier", "feminin_singulier", "masculin_pluriel",
                                     "feminin_pluriel"};
 
-// Appends Windows-1252 text as UTF-8.
-void AjouterEnUtf8(std::string& sortie, const char* texte) {
-    for (; *texte != '\0'; ++texte) {
-        const auto octet = static_cast<unsigned char>(*texte);
-        if (octet < 0x80) {
-            sortie += *texte;
-        } else {
-            pages::AjouterUtf8(sortie, pages::VersUnicode(octet, pages::kHaut1252));
-        }
-    }
-}
-
 std::string Explication(const FormeFlechie& forme) {
     char texte[2 * TAILLE_EXPLICATION];
     ExpliquerForme(forme, texte, sizeof texte);
@@ -44,7 +32,7 @@ void AjouterCase(std::string& ligne, const CaseParadigme& cas, bool explications
         if (explications) {
             ligne += EchapperLignes(Explication(cas.Formes[i]));
         } else {
-            AjouterEnUtf8(ligne, cas.Formes[i].Mot);
+            ligne += pages::Cp1252VersUtf8(cas.Formes[i].Mot);
         }
     }
 }
@@ -52,7 +40,7 @@ void AjouterCase(std::string& ligne, const CaseParadigme& cas, bool explications
 std::string EnTsv(std::string_view motDonne, const Paradigme& p, bool avecExplication) {
     std::string ligne(motDonne);
     ligne += '\t';
-    AjouterEnUtf8(ligne, p.Lemme);
+    ligne += pages::Cp1252VersUtf8(p.Lemme);
     for (const CaseParadigme& cas : p.Cases) {
         AjouterCase(ligne, cas, false);
     }

@@ -71,7 +71,8 @@ class Execution {
             } else if (options_.conllu) {
                 Fichier(options_.mots[i]);
             } else {
-                Mot(options_.mots[i], "argument " + std::to_string(i + 1));
+                const std::string argument = "argument " + std::to_string(i + 1);
+                Mot(options_.mots[i], Lieu{argument});
             }
         }
         sortie_.flush();
@@ -99,18 +100,34 @@ class Execution {
         return static_cast<bool>(sortie_);
     }
 
-    void Signaler(const std::string& lieu, const std::string& texte, bool refus) {
-        erreurs_ << PROGRAMME << lieu << " : " << texte << '\n';
+    // Where a word comes from: line `numero` of the stream `nom` (standard
+    // input when empty), or an argument that `nom` names when `numero` is 0.
+    // Its text is built only for a message.
+    struct Lieu {
+        std::string_view nom;
+        std::size_t numero = 0;
+    };
+
+    static std::string Texte(const Lieu& lieu) {
+        if (lieu.numero == 0) {
+            return std::string(lieu.nom);
+        }
+        const std::string ligne = "ligne " + std::to_string(lieu.numero);
+        return lieu.nom.empty() ? ligne : std::string(lieu.nom) + ", " + ligne;
+    }
+
+    void Signaler(const Lieu& lieu, const std::string& texte, bool refus) {
+        erreurs_ << PROGRAMME << Texte(lieu) << " : " << texte << '\n';
         refus_ = refus_ || refus;
     }
 
-    void Mot(std::string_view brut, const std::string& lieu) {
+    void Mot(std::string_view brut, const Lieu& lieu) {
         const std::string_view mot = Rogner(brut);
         Repondre(mot, PreparerMot(mot), lieu);
     }
 
     // The answer for `mot` (the word as given), or its refusal.
-    void Repondre(std::string_view mot, const MotPrepare& prepare, const std::string& lieu) {
+    void Repondre(std::string_view mot, const MotPrepare& prepare, const Lieu& lieu) {
         if (!prepare.accepte) {
             Signaler(lieu, prepare.erreur, true);
             return;
@@ -129,7 +146,7 @@ class Execution {
     }
 
     // One piece of a word line (see LecteurLignes::Lire).
-    void MorceauMot(std::string_view morceau, bool debut, bool fin, const std::string& lieu) {
+    void MorceauMot(std::string_view morceau, bool debut, bool fin, const Lieu& lieu) {
         if (debut) {
             preparation_ = PreparationMot();
         }
@@ -144,7 +161,7 @@ class Execution {
     // One piece of a CoNLL-U line. A line that comes whole is rewritten, its
     // CR before the line feed kept out of the columns and written back; a
     // longer one is copied as it comes.
-    void MorceauConllu(std::string_view morceau, bool debut, bool fin, const std::string& lieu) {
+    void MorceauConllu(std::string_view morceau, bool debut, bool fin, const Lieu& lieu) {
         if (debut && fin) {
             const bool retour = morceau.ends_with('\r');
             morceau.remove_suffix(retour ? 1 : 0);
@@ -172,10 +189,6 @@ class Execution {
         }
     }
 
-    static std::string Lieu(const std::string& nom, std::size_t numero) {
-        return (nom.empty() ? "" : nom + ", ") + "ligne " + std::to_string(numero);
-    }
-
     // Every line read from `descripteur`; a byte order mark that opens it is
     // skipped (written back with --conllu). A read error is named with the
     // line reached.
@@ -193,14 +206,15 @@ class Execution {
                 }
             }
             if (options_.conllu) {
-                MorceauConllu(morceau, debut, fin, Lieu(nom, numero));
+                MorceauConllu(morceau, debut, fin, Lieu{nom, numero});
             } else {
-                MorceauMot(morceau, debut, fin, Lieu(nom, numero));
+                MorceauMot(morceau, debut, fin, Lieu{nom, numero});
             }
         }
         if (lecteur.Erreur() != 0) {
             const std::size_t atteinte = fin ? numero + 1 : numero;
-            Signaler(Lieu(nom.empty() ? "entrée standard" : nom, atteinte),
+            const std::string_view flux = nom.empty() ? std::string_view("entrée standard") : nom;
+            Signaler(Lieu{flux, atteinte},
                      "lecture impossible : " + RaisonLecture(lecteur.Erreur()), false);
             lectureInterrompue_ = true;
         }

@@ -6,7 +6,10 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <new>
+#include <string>
+#include <unordered_map>
 
 #include "Fichiers.h"
 #include "Flexion.h"
@@ -24,60 +27,15 @@ constexpr std::size_t NB_MAX_PARADIGMES = UINT16_MAX;
 const char* const SEPARATEUR_CASES = "-";
 const char* const FIN_ENTREE = "--";
 
-// Words to numbers, by open addressing: a lookup hashes the word once and
-// compares it with about one key.
-class TableMots {
-  public:
-    // False, and nothing changed, when the word is already there.
-    bool Inserer(std::string mot, std::uint32_t valeur) {
-        if (2 * (mots_.size() + 1) > cases_.size()) {
-            Agrandir();
-        }
-        std::uint32_t& c = cases_[Case(mot)];
-        if (c != 0) {
-            return false;
-        }
-        mots_.push_back(std::move(mot));
-        valeurs_.push_back(valeur);
-        c = static_cast<std::uint32_t>(mots_.size());
-        return true;
+// Hashes a std::string key or a std::string_view probe alike, so that a
+// lookup needs no temporary string.
+struct HachageMot {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view mot) const {
+        return std::hash<std::string_view>{}(mot);
     }
-    const std::uint32_t* Trouver(std::string_view mot) const {
-        if (cases_.empty()) {
-            return nullptr;
-        }
-        const std::uint32_t c = cases_[Case(mot)];
-        return c == 0 ? nullptr : &valeurs_[c - 1];
-    }
-
-  private:
-    static std::size_t Hacher(std::string_view mot) {
-        std::uint32_t h = 2166136261u; // FNV-1a
-        for (const char c : mot) {
-            h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
-        }
-        return h;
-    }
-    // The slot holding `mot`, or the free slot where it would go.
-    std::size_t Case(std::string_view mot) const {
-        const std::size_t masque = cases_.size() - 1;
-        std::size_t c = Hacher(mot) & masque;
-        while (cases_[c] != 0 && mots_[cases_[c] - 1] != mot) {
-            c = (c + 1) & masque;
-        }
-        return c;
-    }
-    void Agrandir() {
-        cases_.assign(std::max<std::size_t>(64, 2 * cases_.size()), 0);
-        for (std::uint32_t i = 0; i < mots_.size(); ++i) {
-            cases_[Case(mots_[i])] = i + 1;
-        }
-    }
-
-    std::vector<std::string> mots_;
-    std::vector<std::uint32_t> valeurs_;
-    std::vector<std::uint32_t> cases_; // a word's number + 1, 0 when free
 };
+using TableMots = std::unordered_map<std::string, std::uint32_t, HachageMot, std::equal_to<>>;
 
 std::vector<CasesListees> entrees;
 TableMots parLemme; // lemma -> entry
@@ -108,25 +66,32 @@ struct EntreeLue {
     }
 };
 
-void Enregistrer(EntreeLue& lue) {
+// Faulty entries, skipped and reported once for the whole file: a damaged
+// file must not raise one report (one box in the window) per entry.
+struct EntreesFautives {
+    std::size_t tropLongues = 0;
+    std::size_t incompletes = 0;
+};
+
+void Enregistrer(EntreeLue& lue, EntreesFautives& fautives) {
     if (!lue.mots) {
         return;
     }
     if (lue.tropLongue) {
-        Signaler("Trop de formes dans un paradigme !");
+        ++fautives.tropLongues;
         return;
     }
     if (lue.separateurs != NB_CASES - 1 || lue.cases[CASE_MS].empty()) {
-        Signaler("Paradigme incomplet !");
+        ++fautives.incompletes;
         return;
     }
     const auto numero = static_cast<std::uint32_t>(entrees.size());
-    if (!parLemme.Inserer(lue.cases[CASE_MS].front(), numero)) {
+    if (!parLemme.try_emplace(lue.cases[CASE_MS].front(), numero).second) {
         return; // a later entry of the same lemma
     }
     for (const auto& formes : lue.cases) {
         for (const std::string& forme : formes) {
-            parForme.Inserer(forme, numero);
+            parForme.try_emplace(forme, numero); // the first entry keeps a form
         }
     }
     entrees.push_back(std::move(lue.cases));
@@ -140,7 +105,14 @@ std::string EnCp1252(const char* lu) {
     return mot;
 }
 
-void Lire(std::FILE* fichier) {
+void SignalerFautives(const char* message, std::size_t nombre) {
+    if (nombre > 0) {
+        const std::string texte = message + std::to_string(nombre) + " entrée(s) ignorée(s)."_cp850;
+        Signaler(texte.c_str());
+    }
+}
+
+void Lire(std::FILE* fichier, EntreesFautives& fautives) {
     EntreeLue lue;
     char mot[TAILLE_LECTURE] = {};
     std::uint16_t longueur = 0;
@@ -149,14 +121,14 @@ void Lire(std::FILE* fichier) {
         if (code == FIN_FICHIER) {
             break;
         }
+        if (entrees.size() == NB_MAX_PARADIGMES) { // a word beyond a full lexicon
+            Signaler("Lexique plein : seuls les 65535 premiers paradigmes sont lus.");
+            return;
+        }
         const std::string_view lu(mot);
         if (lu == FIN_ENTREE) {
-            Enregistrer(lue);
+            Enregistrer(lue, fautives);
             lue = EntreeLue{};
-            if (entrees.size() == NB_MAX_PARADIGMES) { // the rest is not read
-                Signaler("Lexique plein : seuls les 65535 premiers paradigmes sont lus.");
-                return;
-            }
         } else if (lu == SEPARATEUR_CASES) {
             lue.Separer();
         } else {
@@ -166,7 +138,7 @@ void Lire(std::FILE* fichier) {
             break;
         }
     }
-    Enregistrer(lue); // the last entry may lack its "--"
+    Enregistrer(lue, fautives); // the last entry may lack its "--"
 }
 
 } // namespace
@@ -178,8 +150,11 @@ void ChargerParadigmes(const char* nom) {
     if (fichier.Flux() == nullptr) {
         return;
     }
+    EntreesFautives fautives;
     try {
-        Lire(fichier.Flux());
+        Lire(fichier.Flux(), fautives);
+        SignalerFautives("Paradigme incomplet ! ", fautives.incompletes);
+        SignalerFautives("Trop de formes dans un paradigme ! ", fautives.tropLongues);
     } catch (const std::bad_alloc&) {
         LibererParadigmes();
         Signaler("Mémoire saturée ! Impossible de charger les paradigmes."_cp850);
@@ -197,11 +172,11 @@ std::size_t NbParadigmes() {
 }
 
 const CasesListees* ParadigmeListe(std::string_view lemme) {
-    const std::uint32_t* numero = parLemme.Trouver(lemme);
-    return numero == nullptr ? nullptr : &entrees[*numero];
+    const auto trouve = parLemme.find(lemme);
+    return trouve == parLemme.end() ? nullptr : &entrees[trouve->second];
 }
 
 const char* LemmeDeFormeListee(std::string_view forme) {
-    const std::uint32_t* numero = parForme.Trouver(forme);
-    return numero == nullptr ? nullptr : entrees[*numero][CASE_MS].front().c_str();
+    const auto trouve = parForme.find(forme);
+    return trouve == parForme.end() ? nullptr : entrees[trouve->second][CASE_MS].front().c_str();
 }

@@ -3,8 +3,9 @@
 
 // Fuzzes adjora-cli as a whole (cli::Executer, the shipped lexicons loaded
 // each time) on arbitrary standard input; the input's first byte chooses the
-// mode. In word mode every non-blank line gets an answer or a refusal that
-// names it; with --conllu --explication the output has as many lines as the input.
+// mode. In word mode (with or without --formes, TSV or JSON Lines) every
+// non-blank line gets an answer or a refusal that names it; with --conllu
+// --explication the output has as many lines as the input.
 
 #include <sys/mman.h>
 #include <unistd.h>
@@ -84,7 +85,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     const char* lexiques = std::getenv("ADJORA_FUZZ_DONNEES");
     options.lexiques = lexiques != nullptr ? lexiques : ADJORA_DONNEES_BUILD;
     options.conllu = (donnees[0] & 1) != 0;
-    options.explication = options.conllu;
+    options.formes = !options.conllu && (donnees[0] & 2) != 0;
+    if ((donnees[0] & 4) != 0) {
+        options.format = cli::Format::Jsonl;
+    }
+    options.explication = options.conllu || (donnees[0] & 8) != 0;
     const int entree = Entree(texte);
     std::ostringstream sortie;
     std::ostringstream erreurs;

@@ -28,10 +28,10 @@ int Demarrer(const AfficheurBoite& afficheur) {
     AboutBox = &aPropos;
 
     fenetre.show();
-    QApplication::exec();
+    const int statut = QApplication::exec();
 
     AboutBox = nullptr;
     MainForm = nullptr;
     InstallerPresentateur(precedent);
-    return 0;
+    return statut;
 }

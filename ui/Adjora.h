@@ -12,5 +12,5 @@
 // creates the main window (which loads the lexicons; their reports show
 // before it) and the hidden about box, then runs the event loop until the
 // main window is closed. The previous error presenter is restored at the end.
-// Returns the exit status, 0.
+// Returns the event loop's exit status.
 int Demarrer(const AfficheurBoite& afficheur = AfficherBoiteErreur);

@@ -35,7 +35,7 @@ QString Formes(const CaseParadigme& cas) {
 // Each form of the cell followed by its explanation.
 QString Explications(const CaseParadigme& cas) {
     if (cas.Nb == 0) {
-        return VersUtf8(EXPLICATION_CASE_VIDE);
+        return VersUtf8(EXPLICATION_CASE_VIDE).trimmed();
     }
     QStringList textes;
     for (std::size_t i = 0; i < cas.Nb; ++i) {

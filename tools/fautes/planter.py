@@ -54,7 +54,8 @@ def echecs():
     fin = subprocess.run(["ctest", "--test-dir", CONSTRUCTION, "-j2", "--stop-on-failure",
                           "--timeout", "120", "-E", "paquet|robustesse"],
                          capture_output=True, text=True, errors="replace")
-    noms = re.findall(r"^\s*\d+ - (\S+) ", fin.stdout, re.MULTILINE)
+    echoues = fin.stdout.partition("The following tests FAILED:")[2]  # not those skipped
+    noms = re.findall(r"^\s*\d+ - (\S+) ", echoues, re.MULTILINE)
     if fin.returncode != 0 and not noms:
         noms = ["ctest"]
     return noms
