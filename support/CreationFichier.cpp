@@ -12,21 +12,10 @@
 
 namespace {
 
-// A file name (UTF-8, as the system names files) as code page 850 text for
-// the console; characters the code page lacks show as "?".
-std::string NomPourConsole(const char* nom) {
-    const pages::Conversion1252 conversion = pages::Utf8VersCp1252(nom);
-    std::string texte = conversion.texte;
-    for (char& octet : texte) {
-        octet = pages::Cp1252VersCp850(octet);
-    }
-    return texte;
-}
-
 // Asks whether to overwrite `nom`; ends the process with status 1 on no.
 void ConfirmerEcrasement(const char* nom) {
     std::string question = "Le fichier '"_cp850;
-    question += NomPourConsole(nom);
+    question += pages::Utf8VersCp850(nom); // characters the console lacks show as "?"
     question += "' existe déja et va être écraser.\nContinuer ?"_cp850;
     terminal::ConsoleCourante().Ecrire(question.data(), question.size());
     if (DemanderOuiNon() == 0) {

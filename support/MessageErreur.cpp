@@ -58,9 +58,7 @@ std::string CheminAbsolu(const char* fichier) {
 // Path (UTF-8) and reason (code page 850) as one code page 850 text; a path
 // too long keeps its end, the file's own name.
 std::string LigneFichier(const std::string& chemin, const char* raison) {
-    std::string ligne = pages::Utf8VersCp1252(chemin).texte;
-    std::transform(ligne.begin(), ligne.end(), ligne.begin(),
-                   [](char c) { return pages::Cp1252VersCp850(c); });
+    std::string ligne = pages::Utf8VersCp850(chemin);
     const std::string suite = raison != nullptr ? std::string(" (") + raison + ")" : "";
     const std::size_t place = LONGUEUR_LIGNE_FICHIER - std::min(suite.size(), std::size_t{80});
     if (ligne.size() > place) {

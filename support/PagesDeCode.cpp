@@ -73,4 +73,12 @@ char Cp1252VersCp850(char octet, char remplacement) {
     return Transposer(octet, kHaut1252, kHaut850, remplacement);
 }
 
+std::string Utf8VersCp850(std::string_view texte) {
+    std::string sortie = Utf8VersCp1252(texte).texte;
+    for (char& octet : sortie) {
+        octet = Cp1252VersCp850(octet);
+    }
+    return sortie;
+}
+
 } // namespace pages

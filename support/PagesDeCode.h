@@ -178,6 +178,9 @@ Conversion1252 Utf8VersCp1252(std::string_view texte, char remplacement = '?');
 char Cp850VersCp1252(char octet, char remplacement = '?');
 // One byte from Windows-1252 to code page 850 (`remplacement` when 850 lacks it).
 char Cp1252VersCp850(char octet, char remplacement = '?');
+// UTF-8 (a file name, as the system gives it) to code page 850, through
+// Windows-1252: characters either code page lacks become "?".
+std::string Utf8VersCp850(std::string_view texte);
 
 } // namespace pages
 

@@ -10,8 +10,8 @@ Optional `lexiques`: a set under lexiques/ (default "mini"), or "defaut" for non
 given. Optional `sortie`: "/dev/full" or "tube-ferme" (a pipe whose reader is
 gone); nothing is then read from standard output. Optional `entree`: "fermee"
 (standard input closed), "dossier" (the case folder as standard input) or
-"echec N" (reading `stdin` fails after N bytes, through the library named by
-ADJORA_ECHEC_LECTURE_SO). A folder that lacks one of its four files, or names
+"echec N [EINTR|EAGAIN]" (reading `stdin` fails after N bytes, for good or
+once, through the library named by ADJORA_ECHEC_LECTURE_SO). A folder that lacks one of its four files, or names
 an unknown set, output or input, fails.
 Usage: lancer_cas.py ADJORA_CLI CASE_DIR"""
 import difflib, json, os, subprocess, sys
@@ -33,6 +33,15 @@ def fermer_entree():
     os.close(0)
 
 
+def entree_connue(mode):
+    """Whether `entree` names an input this runner knows."""
+    if mode in ([], ["fermee"], ["dossier"]):
+        return True
+    if mode[:1] != ["echec"] or len(mode) < 2 or not mode[1].isdigit():
+        return False
+    return len(mode) == 2 or (len(mode) == 3 and mode[2] in ("EINTR", "EAGAIN"))
+
+
 def lancer(arguments, entree, sortie, mode):
     """Runs adjora-cli in the case folder: `entree` on its standard input unless
     `mode` says otherwise, its standard output sent to `sortie`."""
@@ -49,7 +58,7 @@ def lancer(arguments, entree, sortie, mode):
         options = {"stdin": os.open(CAS, os.O_RDONLY)}
     if mode[:1] == ["echec"]:
         options["env"] = dict(os.environ, LD_PRELOAD=os.environ.get("ADJORA_ECHEC_LECTURE_SO", ""),
-                              ADJORA_ECHEC_LECTURE=mode[-1],
+                              ADJORA_ECHEC_LECTURE=mode[1], ADJORA_ECHEC_ERRNO=" ".join(mode[2:]),
                               ASAN_OPTIONS=os.environ.get("ASAN_OPTIONS", "") + ":verify_asan_link_order=0")
     try:
         return subprocess.run([CLI] + arguments, stdout=flux, stderr=subprocess.PIPE, timeout=60, cwd=CAS,
@@ -83,7 +92,7 @@ if jeu != "defaut" and not os.path.isdir(os.path.join(LEXIQUES, jeu)):
     erreurs.append(f"unknown lexicon set: {jeu}")
 if sortie not in ("", "/dev/full", "tube-ferme"):
     erreurs.append(f"unknown output: {sortie}")
-if mode not in ([], ["fermee"], ["dossier"]) and (len(mode) != 2 or mode[0] != "echec"):
+if not entree_connue(mode):
     erreurs.append(f"unknown input: {' '.join(mode)}")
 if erreurs:
     sys.exit(f"FAIL {os.path.basename(CAS)}\n" + "\n".join(erreurs))
