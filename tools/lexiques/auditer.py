@@ -233,7 +233,7 @@ class Audit:
         """The signs a word and its lemma carry whatever list holds them."""
         if singulier and pluriel_apparent(lemme, self.formes):
             self.signaler(mot, dit, PLURIEL, lemme=lemme)
-        for m in {mot, lemme}:
+        for m in dict.fromkeys((mot, lemme)):  # the word first, in a stable order
             v = self.voisin(m)
             if v:
                 self.signaler(mot, dit, VOISIN, f"{m} ~ {v}", lemme)

@@ -31,7 +31,6 @@ import argparse
 import collections
 import os
 import shutil
-import subprocess
 import sys
 import tempfile
 
@@ -46,6 +45,9 @@ PRINCIPALES = {"franche", "franches", "maligne", "malignes", "traîtresse", "tra
                "traitresse", "traitresses", "esquimaude", "esquimaudes", "banals", "finals"}
 MAX_FORMES = 4  # forms per cell the engine keeps
 FICHIER = "paradigmes.lex"
+# The cells a reference line fills, by its gender and its number.
+GENRES_CASES = {"m": "m", "f": "f", "e": "mf"}
+NOMBRES_CASES = {"s": "s", "p": "p", "i": "sp"}
 
 
 def cellules_vides():
@@ -58,8 +60,8 @@ def lire_paradigmes(chemin=ref.REFERENCE):
     types = collections.defaultdict(set)
     for forme, lignes in ref.lire_reference(chemin).items():
         for l in lignes:
-            for g in {"m": "m", "f": "f", "e": "mf"}[l.genre]:
-                for n in {"s": "s", "p": "p", "i": "sp"}[l.nombre]:
+            for g in GENRES_CASES[l.genre]:
+                for n in NOMBRES_CASES[l.nombre]:
                     cellules[l.lemme][g + n].add(forme)
             types[l.lemme] |= set(l.types)
     return dict(cellules), dict(types)
@@ -83,19 +85,10 @@ def juste(obtenu, attendu):
 
 def formes_cli(mots, dossier, cli=None):
     """Runs adjora-cli --formes over the words: {word: (lemma, {cell: [forms]})}."""
-    cli = cli or ref.trouver_cli()
-    entree = "".join(m + "\n" for m in mots).encode("utf-8")
-    fin = subprocess.run([cli, "--formes", "--lexiques", dossier], input=entree,
-                         capture_output=True, check=True)
     resultats = {}
-    for ligne in fin.stdout.decode("utf-8").splitlines():
-        champs = ligne.split("\t")
+    for champs in ref.champs_cli(mots, dossier, ["--formes"], cli):
         cases = {c: [f for f in champs[2 + i].split("|") if f] for i, c in enumerate(CASES)}
         resultats[champs[0]] = (champs[1], cases)
-    manquants = [m for m in mots if m not in resultats]
-    if manquants:
-        raise SystemExit(f"adjora-cli --formes n'a pas répondu pour {len(manquants)} mots : "
-                         f"{manquants[:5]}")
     return resultats
 
 
@@ -187,6 +180,7 @@ def generer(lemmes, cellules, types, lexiques, cli=None):
                 break
     restes = [l for l in lemmes
               if not juste(apres[l][1], attendus(l, cellules[l], types[l])) and l not in refuses]
+    restes = sorted(set(restes) | set(a_lister))  # the passes may end with some still astray
     return paradigmes, refuses, restes
 
 

@@ -116,27 +116,36 @@ def cle_tri(mot):
     return (plat.lower(), mot)
 
 
-def analyser(mots, dossier, cli=None):
-    """Runs adjora-cli over the words with the lexicons of `dossier`.
-    Returns {word: Resultat}."""
+def champs_cli(mots, dossier, options, cli=None):
+    """Runs adjora-cli with `options` over the words and the lexicons of
+    `dossier`. Returns the fields of each word's line, in the words' order."""
     cli = cli or trouver_cli()
     entree = "".join(m + "\n" for m in mots).encode("utf-8")
     sortie = subprocess.run(
-        [cli, "--lexiques", dossier, "--explication"],
+        [cli, "--lexiques", dossier, *options],
         input=entree,
         capture_output=True,
         check=True,
     ).stdout.decode("utf-8")
-    resultats = {}
     lignes = sortie.split("\n")
     if lignes and lignes[-1] == "":
         lignes.pop()
     if len(lignes) != len(mots):
         raise SystemExit(f"adjora-cli a rendu {len(lignes)} lignes pour {len(mots)} mots")
+    reponses = []
     for mot, ligne in zip(mots, lignes):
         champs = ligne.split("\t")
         if champs[0] != mot:
             raise SystemExit(f"réponse désalignée : {champs[0]!r} au lieu de {mot!r}")
+        reponses.append(champs)
+    return reponses
+
+
+def analyser(mots, dossier, cli=None):
+    """Runs adjora-cli over the words with the lexicons of `dossier`.
+    Returns {word: Resultat}."""
+    resultats = {}
+    for mot, champs in zip(mots, champs_cli(mots, dossier, ["--explication"], cli)):
         explication = champs[4] if len(champs) > 4 else ""
         resultats[mot] = Resultat(champs[1], GENRES[champs[2]], NOMBRES[champs[3]], explication)
     return resultats
