@@ -93,6 +93,8 @@ TEST(PagesDeCode, CasDuFichier) {
             sortie = pages::Cp850VersCp1252(entree[0]);
         } else if (conversion == "1252>850") {
             sortie = pages::Cp1252VersCp850(entree[0]);
+        } else if (conversion == "Utf8>850") {
+            sortie = pages::Utf8VersCp850(entree);
         } else if (conversion == "Utf8>1252") {
             const pages::Conversion1252 c = pages::Utf8VersCp1252(entree);
             sortie = c.texte;
