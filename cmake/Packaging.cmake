@@ -122,6 +122,8 @@ if(TARGET adjora)
   add_custom_target(adjora_icones ALL DEPENDS ${icones})
 endif()
 
+include(cmake/Web.cmake)
+
 # Debian package: cpack -G DEB in the build directory.
 set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "adjora")

@@ -14,6 +14,7 @@ paquets=(
   dbus at-spi2-core orca
   clang libclang-rt-14-dev valgrind
   python3 python3-grammalecte nodejs
+  emscripten chromium chromium-driver python3-selenium
   appstream desktop-file-utils dpkg-dev file lintian reuse poppler-utils
 )
 

@@ -1,0 +1,1 @@
+blanche blanc
