@@ -11,8 +11,10 @@ cd "$(dirname "$0")/.."
 secondes=${ADJORA_FUZZ_SECONDES:-60}
 tools/installer-dependances.sh
 
+# The web page is left out: the sanitizers do not reach WebAssembly, and the
+# normal build has already tested it.
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DADJORA_SANITIZE=ON \
-  -DADJORA_BUILD_BENCH=OFF >/dev/null
+  -DADJORA_BUILD_BENCH=OFF -DADJORA_BUILD_WEB=OFF >/dev/null
 cmake --build build-asan -j2
 ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 QT_QPA_PLATFORM=offscreen \
@@ -20,7 +22,7 @@ ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DADJORA_FUZZ=ON -DADJORA_SANITIZE=ON -DADJORA_BUILD_UI=OFF -DADJORA_BUILD_TESTS=OFF \
-  -DADJORA_BUILD_BENCH=OFF >/dev/null
+  -DADJORA_BUILD_BENCH=OFF -DADJORA_BUILD_WEB=OFF >/dev/null
 cmake --build build-fuzz -j2 --target fuzz_lecteur fuzz_analyse fuzz_conllu fuzz_cli fuzz_formes
 [ -w /dev/shm ] && export TMPDIR=/dev/shm # the reader's and the paradigms' fuzzers rewrite a file per input
 cibles="lecteur analyse conllu cli formes"

@@ -27,7 +27,7 @@ export const FICHIERS_LEXIQUES = [
 export const FICHIER_AIDE = 'Adjora.hlp';
 
 // The loader refuses a lexicon over 4 MiB; one byte more is enough to say so.
-const TAILLE_MAX_FICHIER = 4 * 1024 * 1024 + 1;
+export const TAILLE_MAX_FICHIER = 4 * 1024 * 1024 + 1;
 
 const DOSSIER_LIVRE = '/adjora';
 const DOSSIER_LECTEUR = '/vos-lexiques';

@@ -3,7 +3,7 @@
 
 // The page: the window's job over the engine's door (adjora.js).
 
-import { chargerAdjora, caracteresRefuses, preparerMot, representable } from './adjora.js';
+import { TAILLE_MAX_FICHIER, chargerAdjora, caracteresRefuses, preparerMot, representable } from './adjora.js';
 import { afficherAide } from './aide.js';
 
 const NOMS_CASES = ['Masculin singulier', 'Féminin singulier', 'Masculin pluriel', 'Féminin pluriel'];
@@ -189,24 +189,42 @@ function etatLexiques(texte) {
     element('etat-lexiques').textContent = texte;
 }
 
+// A file's bytes, no more than the loader takes; null when it cannot be read.
+async function lireFichierLecteur(fichier) {
+    try {
+        return new Uint8Array(await fichier.slice(0, TAILLE_MAX_FICHIER).arrayBuffer());
+    } catch (erreur) {
+        return null;
+    }
+}
+
 async function chargerFichiersLecteur() {
     const choisis = Array.from(element('fichiers').files);
     if (choisis.length === 0 || adjora === null) {
         return;
     }
     const fichiers = new Map();
+    const illisibles = [];
     for (const fichier of choisis) {
-        fichiers.set(fichier.name, new Uint8Array(await fichier.arrayBuffer()));
+        const octets = await lireFichierLecteur(fichier);
+        if (octets === null) {
+            illisibles.push(fichier.name);
+        } else {
+            fichiers.set(fichier.name, octets);
+        }
     }
     const chargement = adjora.chargerLexiques(fichiers);
     if (chargement === null) {
         etatLexiques('Vos lexiques n\'ont pas pu être chargés.');
         return;
     }
-    let etat = 'Vos lexiques sont chargés (' + (choisis.length - chargement.ignores.length) +
+    let etat = 'Vos lexiques sont chargés (' + (fichiers.size - chargement.ignores.length) +
                ' fichiers), avec ' + chargement.rapports.length + ' erreur(s).';
     if (chargement.ignores.length > 0) {
         etat += ' Fichiers ignorés : ' + chargement.ignores.join(', ') + '.';
+    }
+    if (illisibles.length > 0) {
+        etat += ' Fichiers illisibles : ' + illisibles.join(', ') + '.';
     }
     etatLexiques(etat);
     dernierMot = '';
