@@ -8,7 +8,9 @@ import { afficherAide } from './aide.js';
 
 const NOMS_CASES = ['Masculin singulier', 'Féminin singulier', 'Masculin pluriel', 'Féminin pluriel'];
 
-const element = (id) => document.getElementById(id);
+function element(id) {
+    return document.getElementById(id);
+}
 
 let adjora = null;
 let enAttente = null; // a word validated before the engine was ready

@@ -114,6 +114,10 @@ function verifierLexiques(adjora, noms) {
     verifierAnalyse(adjora, (t) => t, 'belles');
 }
 
+async function lireFichier(nom) {
+    return new Uint8Array(readFileSync(join(donnees, nom)));
+}
+
 function protege(action, description) {
     try {
         action();
@@ -129,7 +133,6 @@ try {
     }
     writeFileSync(join(dossier, 'package.json'), '{"type": "module"}\n');
     const porte = await import(pathToFileURL(join(dossier, 'adjora.js')).href);
-    const lireFichier = async (nom) => new Uint8Array(readFileSync(join(donnees, nom)));
     const adjora = await porte.chargerAdjora({
         wasmBinary: readFileSync(join(site, 'adjora-moteur.wasm')),
         lireFichier: lireFichier,

@@ -138,20 +138,25 @@ ETAT_APRES_ANNONCE = """
     const voulue = arguments[0];
     const fin = arguments[arguments.length - 1];
     const debut = performance.now();
-    const coche = (nom) => document.querySelector('input[name="' + nom + '"]:checked');
-    const lire = () => ({lemme: document.getElementById('lemme').value,
-                         genre: coche('genre') ? coche('genre').value : null,
-                         nombre: coche('nombre') ? coche('nombre').value : null,
-                         explication: document.getElementById('explication').textContent,
-                         annonce: document.getElementById('annonce').textContent,
-                         focus: document.activeElement.id});
-    const attendre = () => {
+    function coche(nom) {
+        const bouton = document.querySelector('input[name="' + nom + '"]:checked');
+        return bouton === null ? null : bouton.value;
+    }
+    function lire() {
+        return {lemme: document.getElementById('lemme').value,
+                genre: coche('genre'),
+                nombre: coche('nombre'),
+                explication: document.getElementById('explication').textContent,
+                annonce: document.getElementById('annonce').textContent,
+                focus: document.activeElement.id};
+    }
+    function attendre() {
         if (document.getElementById('annonce').textContent === voulue || performance.now() - debut > 3000) {
             fin(lire());
         } else {
             setTimeout(attendre, 10);
         }
-    };
+    }
     attendre();"""
 
 
@@ -215,28 +220,34 @@ def verifier_saisie(pilote):
 def description_focus(pilote):
     return pilote.execute_script("""
         const e = document.activeElement;
-        if (e.id) { return e.id; }
-        if (e.tagName === 'A') { return 'lien:' + e.getAttribute('href'); }
+        if (e.id) {
+            return e.id;
+        }
+        if (e.tagName === 'A') {
+            return 'lien:' + e.getAttribute('href');
+        }
         return e.tagName;""")
 
 
-def etat_tenu(pilote, etat):
-    if etat == "-":
-        return True
-    cle, valeur = etat.split("=", 1)
-    scripts = {
-        "annonce": "return document.getElementById('annonce').textContent === arguments[0];",
-        "formes": "return document.getElementById('formes').hidden === (arguments[0] === 'ferme');",
-        "dialogue": "const d = document.querySelector('dialog[open]');"
-                    "return (d ? d.id : 'aucun') === arguments[0];",
-    }
-    if cle not in scripts:
+SCRIPTS_ETAT = {
+    "-": "return true;",
+    "annonce": "return document.getElementById('annonce').textContent === arguments[0];",
+    "formes": "return document.getElementById('formes').hidden === (arguments[0] === 'ferme');",
+    "dialogue": "const d = document.querySelector('dialog[open]');"
+                "return (d ? d.id : 'aucun') === arguments[0];",
+}
+
+
+def attendre_focus(pilote, focus, etat="-"):
+    """Whether, within 3 s, `focus` has the focus and `etat` holds."""
+    cle, _, valeur = etat.partition("=")
+    if cle not in SCRIPTS_ETAT:
         sys.exit(f"clavier.tsv : état inconnu {etat!r}")
     fin = time.monotonic() + 3
     while time.monotonic() < fin:
-        if pilote.execute_script(scripts[cle], valeur):
+        if description_focus(pilote) == focus and pilote.execute_script(SCRIPTS_ETAT[cle], valeur):
             return True
-        time.sleep(0.05)
+        time.sleep(0.02)
     return False
 
 
@@ -253,10 +264,8 @@ def verifier_clavier(pilote):
             actions.send_keys(TOUCHES[argument]).perform()
         else:
             sys.exit(f"clavier.tsv : action inconnue {action} {argument}")
-        tenu = etat_tenu(pilote, etat)
-        obtenu = description_focus(pilote)
-        if obtenu != focus or not tenu:
-            echec(f"clavier {action} {argument} : focus {obtenu} (attendu {focus}), état {etat} tenu : {tenu}")
+        if not attendre_focus(pilote, focus, etat):
+            echec(f"clavier {action} {argument} : focus {description_focus(pilote)} (attendu {focus}), état {etat}")
             return
 
 
@@ -291,7 +300,7 @@ def verifier_lexiques(pilote):
         if textes[0] != "Erreur à l'execution" or obtenus != rapports_attendus(dossier):
             echec(f"{relatif} : titre {textes[0]!r}, rapports {obtenus}")
         pilote.find_element(By.ID, "fermer-erreurs").send_keys(Keys.ENTER)
-        if description_focus(pilote) != "entree":
+        if not attendre_focus(pilote, "entree"):
             echec(f"{relatif} : le focus n'est pas revenu dans Adjectif")
         pilote.find_element(By.ID, "lexiques-livres").click()
 
@@ -327,9 +336,18 @@ def verifier_axe(pilote, situation):
         echec(f"axe-core introuvable : {AXE}")
         return
     pilote.execute_script(open(AXE, encoding="utf-8").read())
-    resultat = pilote.execute_async_script(
-        "const fin = arguments[arguments.length - 1];"
-        "axe.run(document).then((r) => fin(r.violations.map((v) => [v.id, v.nodes.map((n) => n.target)])));")
+    resultat = pilote.execute_async_script("""
+        const fin = arguments[arguments.length - 1];
+        function cible(noeud) {
+            return noeud.target;
+        }
+        function violation(v) {
+            return [v.id, v.nodes.map(cible)];
+        }
+        function rendre(resultats) {
+            fin(resultats.violations.map(violation));
+        }
+        axe.run(document).then(rendre);""")
     if resultat:
         echec(f"axe-core, {situation} : {resultat}")
 
