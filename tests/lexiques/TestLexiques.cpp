@@ -32,7 +32,8 @@ std::vector<std::string> Reponse(const std::string& mot) {
 
 // A gender or number is right when it is the reference's, or undetermined or
 // invariable for a form of both (`les_deux`: e for genders, i for numbers).
-bool TraitJuste(const std::string& attendu, const std::string& obtenu, const std::string& les_deux) {
+bool TraitJuste(const std::string& attendu, const std::string& obtenu,
+                const std::string& les_deux) {
     if (attendu == les_deux) {
         return obtenu == "?" || obtenu == "=";
     }
