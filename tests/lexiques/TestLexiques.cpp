@@ -54,7 +54,10 @@ bool Juste(const std::vector<std::string>& reponse, const Lignes& analyses) {
 std::string Texte(const std::vector<std::string>& champs, std::size_t debut, std::size_t fin) {
     std::string texte;
     for (std::size_t i = debut; i < fin; ++i) {
-        texte += (i > debut ? "/" : "") + champs[i];
+        if (i > debut) {
+            texte += "/";
+        }
+        texte += champs[i];
     }
     return texte;
 }
