@@ -3,6 +3,8 @@
 
 #include "Analyseur.h"
 
+#include <sstream>
+
 #include "Lemmatiseur.h"
 #include "PagesDeCode.h"
 
@@ -15,6 +17,10 @@ Reponse Analyseur::Analyser(const std::string& mot1252) const {
     reponse.lemme = pages::Cp1252VersUtf8(analyse.Mot);
     reponse.genre = analyse.CodeGenre;
     reponse.nombre = analyse.CodeNombre;
+    std::istringstream codes(BufRegles);
+    for (std::string code; codes >> code;) {
+        reponse.regles.push_back(code);
+    }
     if (avecExplication_ && explication != nullptr) {
         reponse.explication = pages::Cp1252VersUtf8(explication);
     }
