@@ -72,6 +72,9 @@ std::string Cp1252VersUtf8(std::string_view texte) {
 }
 
 char32_t Composer(char32_t base, char32_t marque) {
+    if (marque < ACCENT_GRAVE || marque > CEDILLE) { // most characters: no mark at all
+        return 0;
+    }
     for (const Composition& c : kCompositions) {
         const std::size_t k = c.marque == marque ? c.bases.find(base) : c.bases.npos;
         if (k != c.bases.npos) {
