@@ -3,7 +3,8 @@
 
 #include "Analyseur.h"
 
-#include <sstream>
+#include <algorithm>
+#include <string_view>
 
 #include "Lemmatiseur.h"
 #include "PagesDeCode.h"
@@ -17,9 +18,11 @@ Reponse Analyseur::Analyser(const std::string& mot1252) const {
     reponse.lemme = pages::Cp1252VersUtf8(analyse.Mot);
     reponse.genre = analyse.CodeGenre;
     reponse.nombre = analyse.CodeNombre;
-    std::istringstream codes(BufRegles);
-    for (std::string code; codes >> code;) {
-        reponse.regles.push_back(code);
+    // The codes, separated by one space each ("N3 G6").
+    for (std::string_view codes(BufRegles); !codes.empty();) {
+        const std::size_t espace = std::min(codes.find(' '), codes.size());
+        reponse.regles.emplace_back(codes.substr(0, espace));
+        codes.remove_prefix(std::min(espace + 1, codes.size()));
     }
     if (avecExplication_ && explication != nullptr) {
         reponse.explication = pages::Cp1252VersUtf8(explication);
