@@ -25,7 +25,7 @@ constexpr std::size_t TAILLE_ENTREE = 4096;
 
 char entree[TAILLE_ENTREE];
 Analyse analyse;
-const char* explication = "";
+const char* explicationAnalyse = "";
 Paradigme paradigme;
 char explicationForme[2 * TAILLE_EXPLICATION];
 std::vector<std::string> rapports;
@@ -62,14 +62,20 @@ EMSCRIPTEN_KEEPALIVE int adjora_taille_entree() {
     return static_cast<int>(TAILLE_ENTREE);
 }
 
-EMSCRIPTEN_KEEPALIVE void adjora_analyser() {
+// Analyses the word in the input buffer; 0, and nothing analysed, for a
+// text without a letter.
+EMSCRIPTEN_KEEPALIVE int adjora_analyser() {
     entree[TAILLE_ENTREE - 1] = '\0';
+    if (!ContientUneLettre(entree)) {
+        return 0;
+    }
     analyse = Analyse{};
-    explication = AnalyserAdjectif(entree, &analyse);
-    if (explication == nullptr) {
-        explication = "";
+    explicationAnalyse = AnalyserAdjectif(entree, &analyse);
+    if (explicationAnalyse == nullptr) {
+        explicationAnalyse = "";
     }
     analyse.Mot[TAILLE_MOT - 1] = '\0';
+    return 1;
 }
 
 EMSCRIPTEN_KEEPALIVE const char* adjora_lemme() {
@@ -85,15 +91,18 @@ EMSCRIPTEN_KEEPALIVE int adjora_nombre() {
 }
 
 EMSCRIPTEN_KEEPALIVE const char* adjora_explication() {
-    return explication;
+    return explicationAnalyse;
 }
 
-EMSCRIPTEN_KEEPALIVE void adjora_flechir() {
+// The paradigm of the word in the input buffer; 0 for a text without a letter.
+EMSCRIPTEN_KEEPALIVE int adjora_flechir() {
     entree[TAILLE_ENTREE - 1] = '\0';
     paradigme = Paradigme{};
-    if (entree[0] != '\0') {
-        FlechirAdjectif(entree, &paradigme);
+    if (!ContientUneLettre(entree)) {
+        return 0;
     }
+    FlechirAdjectif(entree, &paradigme);
+    return 1;
 }
 
 EMSCRIPTEN_KEEPALIVE const char* adjora_lemme_paradigme() {

@@ -71,7 +71,7 @@ export function caracteresRefuses(texte) {
 }
 
 // A word as the engine takes it: composed, lower-cased, trimmed, with only
-// the characters Windows-1252 holds. Null when no letter is left.
+// the characters Windows-1252 holds. Null when nothing is left.
 export function preparerMot(texte) {
     const mot = String(texte).normalize('NFC').toLowerCase().trim();
     let garde = mot;
@@ -83,7 +83,7 @@ export function preparerMot(texte) {
             }
         }
     }
-    if (!/\p{L}/u.test(garde)) {
+    if (garde === '') {
         return null;
     }
     return garde;
@@ -139,7 +139,9 @@ class Moteur {
         }
         this.ecrire(mot);
         const m = this.module;
-        m._adjora_analyser();
+        if (m._adjora_analyser() === 0) {
+            return null; // no letter: no word
+        }
         return {
             mot: mot,
             lemme: this.lire(m._adjora_lemme()).toLowerCase(),
@@ -156,7 +158,9 @@ class Moteur {
         }
         this.ecrire(mot);
         const m = this.module;
-        m._adjora_flechir();
+        if (m._adjora_flechir() === 0) {
+            return null;
+        }
         const cases = [];
         for (let cas = 0; cas < 4; cas++) {
             const formes = [];
@@ -259,7 +263,7 @@ export class Adjora {
     // {mot, lemme, genre, nombre, explication}: codes as the engine gives
     // them (genre: 0 masculine, 1 feminine, 2 undetermined, 3 invariable;
     // nombre: 0 singular, 1 plural, 2 undetermined, 3 invariable). Null for
-    // a text without a letter.
+    // a text without a letter (the engine's own test).
     analyser(texte) {
         return proteger(() => this.moteur.analyser(texte));
     }

@@ -44,7 +44,7 @@ TOUCHES = {"ENTER": Keys.ENTER, "TAB": Keys.TAB, "ESCAPE": Keys.ESCAPE, "F1": Ke
 GENRES = {"0": "masculin", "1": "féminin", "2": "indéterminé", "3": "invariable"}
 NOMBRES = {"0": "singulier", "1": "pluriel", "2": "indéterminé", "3": "invariable"}
 # What the forms table says of a cell without a form.
-CASE_VIDE = "Aucune forme connue pour cette case : le lexique des paradigmes n'en donne pas."
+CASE_VIDE = "Aucune forme connue pour cette case : la liste des formes irrégulières n'en donne pas."
 echecs = []
 
 
