@@ -35,11 +35,16 @@ def installer(prefixe):
     env = dict(os.environ, PKG_CONFIG_PATH=os.path.dirname(pc[0]))
     libdir = lancer(["pkg-config", "--variable=libdir", "adjora"], env=env).stdout.decode().strip()
     env["LD_LIBRARY_PATH"] = libdir
-    if ASAN:  # the sanitized library needs its runtime first in a plain C program
-        runtime = lancer(["cc", "-print-file-name=libasan.so"]).stdout.decode().strip()
-        env["LD_PRELOAD"] = runtime
-        env["ASAN_OPTIONS"] = "verify_asan_link_order=0:detect_leaks=1"
     return env
+
+
+def pour_executer(env):
+    """The environment of the programs run: the sanitized library needs its
+    runtime loaded first in a plain C program."""
+    if not ASAN:
+        return env
+    runtime = lancer(["cc", "-print-file-name=libasan.so"]).stdout.decode().strip()
+    return dict(env, LD_PRELOAD=runtime, ASAN_OPTIONS="verify_asan_link_order=0:detect_leaks=1")
 
 
 def verifier_bibliotheque(env):
@@ -146,6 +151,7 @@ def main():
         env = installer(prefixe)
         echecs += verifier_bibliotheque(env)
         client = construire_client(prefixe, env)
+        env = pour_executer(env)
         cli = os.path.join(prefixe, "bin", "adjora-cli")
         mots, fichiers_conllu = entrees()
         mots += marquer_donnees(prefixe) + b"\n"
