@@ -139,8 +139,9 @@ def en_codes(sortie):
     lignes = []
     for ligne in sortie.decode("utf-8").splitlines():
         c = ligne.split("\t")
-        c[2] = CODES.get(c[2], c[2])
-        c[3] = CODES.get(c[3], c[3])
+        if len(c) >= 4:
+            c[2] = CODES.get(c[2], c[2])
+            c[3] = CODES.get(c[3], c[3])
         lignes.append("\t".join(c))
     return ("\n".join(lignes) + "\n").encode() if lignes else b""
 
@@ -158,7 +159,7 @@ def main():
         jeux = [("-", [])] + [(d, ["--lexiques", d]) for d in sorted(glob.glob(os.path.join(LEXIQUES, "*")))]
         for dossier, option in jeux:
             nom = os.path.basename(dossier) if dossier != "-" else "installed data"
-            reponse = lancer([cli, "--explication"] + option, mots, env)
+            reponse = lancer([cli, "--explication", "--regles"] + option, mots, env)
             reponse = subprocess.CompletedProcess(reponse.args, reponse.returncode,
                                                   en_codes(reponse.stdout), reponse.stderr)
             echecs += comparer(f"{nom}, words", reponse, lancer([client, "mots", dossier], mots, env), True)
