@@ -72,7 +72,6 @@ bool ChargerLexiquesEtParadigmes() {
     ChargerExceptions();
     std::error_code erreur;
     if (!std::filesystem::exists(std::filesystem::symlink_status(FICHIER_PARADIGMES, erreur))) {
-        LibererParadigmes();
         return false;
     }
     ChargerParadigmes();

@@ -15,6 +15,7 @@
 #include "Bip.h"
 #include "FenetreAide.h"
 #include "FormesFile.h"
+#include "Impression.h"
 #include "MainFormFile.h"
 #include "PagesDeCode.h"
 #include "Paradigmes.h"
@@ -336,6 +337,41 @@ class TestFenetre : public QObject {
         const QImage enregistree = Page(fichierPdf_);
         QVERIFY2(!enregistree.isNull(), "no one-page PDF that pdftoppm (poppler-utils) renders");
         QCOMPARE(enregistree, Page(imprimante.outputFileName()));
+    }
+
+    // The save dialog of the PDF, as Qt shows it: in French, on the proposed file; the file
+    // named by the user, ".pdf" added to a bare name; none when cancelled.
+    void dialoguePdf_data() {
+        QTest::addColumn<QString>("nom"); // typed in the dialog; "": cancelled
+        QTest::addColumn<QString>("attendu");
+        QTest::newRow("nom nu") << "essai"
+                                << "essai.pdf";
+        QTest::newRow("nom en pdf") << "fiche.pdf"
+                                    << "fiche.pdf";
+        QTest::newRow("annulé") << ""
+                                << "";
+    }
+    void dialoguePdf() {
+        QFETCH(QString, nom);
+        QFETCH(QString, attendu);
+        QTemporaryDir dossier;
+        QString vu; // title, proposed name and filter of the dialog
+        QTimer::singleShot(0, this, [&vu, &nom] {
+            QTRY_VERIFY(qobject_cast<QFileDialog*>(QApplication::activeModalWidget()));
+            auto* dialogue = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            auto* champ = dialogue->findChild<QLineEdit*>("fileNameEdit");
+            vu = dialogue->windowTitle() + "|" + champ->text() + "|" +
+                 dialogue->nameFilters().join(',');
+            if (nom.isEmpty()) {
+                QTest::keyClick(champ, Qt::Key_Escape);
+                return;
+            }
+            champ->setText(nom);
+            QTest::keyClick(champ, Qt::Key_Return);
+        });
+        const QString fichier = DialogueFichierPdf(f_.get(), dossier.filePath("adjora-belles.pdf"));
+        QCOMPARE(vu, "Enregistrer la fenêtre en PDF|adjora-belles.pdf|Documents PDF (*.pdf)");
+        QCOMPARE(fichier, attendu.isEmpty() ? QString() : dossier.filePath(attendu));
     }
 
     // placements.tsv: a window's frame at its usual place and a screen's available area:
