@@ -44,6 +44,7 @@ QString NomFichierPdf(const QString& mot) {
 QString DialogueFichierPdf(QWidget* proprietaire, const QString& propose) {
     QFileDialog dialogue(proprietaire, QStringLiteral("Enregistrer la fenêtre en PDF"));
     dialogue.setObjectName(QStringLiteral("DialoguePdf"));
+    dialogue.setOption(QFileDialog::DontUseNativeDialog); // Qt's own, in French as the rest
     dialogue.setAcceptMode(QFileDialog::AcceptSave);
     dialogue.setFileMode(QFileDialog::AnyFile);
     dialogue.setNameFilter(QStringLiteral("Documents PDF (*.pdf)"));

@@ -31,8 +31,9 @@ QRect ImprimerImage(QPrinter& imprimante, const QPixmap& image);
 // that a file name should not hold replaced by '_'; "adjora.pdf" for no word.
 QString NomFichierPdf(const QString& mot);
 
-// The save dialog, in French, opened on `propose` (a path); the file chosen,
-// ".pdf" added when it has no suffix, or "" when the user cancels.
+// The save dialog (Qt's own, in French with Qt's translations), opened on
+// `propose` (a path); the file chosen, ".pdf" added when it has no suffix,
+// or "" when the user cancels.
 QString DialogueFichierPdf(QWidget* proprietaire, const QString& propose);
 
 // Prints `image` into the PDF file `fichier`, on the page a printer with its
