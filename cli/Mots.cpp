@@ -110,10 +110,16 @@ MotPrepare PreparerMot(std::string_view motUtf8) {
     }
     std::string mot1252;
     std::size_t i = 0;
+    char32_t precedent = 0;
     while (i < motUtf8.size()) {
         char32_t point = 0;
         if (!pages::LireUtf8(motUtf8, i, point)) {
             return Refus("texte UTF-8 invalide");
+        }
+        const char32_t compose = pages::Composer(precedent, point);
+        if (compose != 0) { // a letter and its combining mark: one character
+            mot1252.pop_back();
+            point = compose;
         }
         char octet = 0;
         std::string erreur;
@@ -121,6 +127,7 @@ MotPrepare PreparerMot(std::string_view motUtf8) {
             return Refus(erreur);
         }
         mot1252 += octet;
+        precedent = EnMinuscule(point);
     }
     MotPrepare prepare;
     prepare.accepte = true;
@@ -176,6 +183,7 @@ void PreparationMot::Point(char32_t point) {
             controleEnAttente_ = point;
         }
         ++blancs_;
+        precedent_ = 0;
         return;
     }
     char octet = 0;
@@ -183,9 +191,19 @@ void PreparationMot::Point(char32_t point) {
         Convertir(controleEnAttente_, octet, erreur_);
         return;
     }
+    const char32_t compose = pages::Composer(precedent_, point);
+    if (compose != 0) { // a letter and its combining mark: one character
+        Convertir(compose, octet, erreur_);
+        precedent_ = compose;
+        if (caracteres_ <= LONGUEUR_ANALYSEE) { // the letter was kept
+            mot1252_.back() = octet;
+        }
+        return;
+    }
     if (!Convertir(point, octet, erreur_)) {
         return;
     }
+    precedent_ = EnMinuscule(point);
     caracteres_ += blancs_ + 1;
     mot1252_.append(std::min(blancs_, LONGUEUR_ANALYSEE - mot1252_.size()), ' ');
     blancs_ = 0;
