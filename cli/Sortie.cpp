@@ -53,17 +53,6 @@ std::string EchapperLignes(std::string_view texte) {
     return sortie;
 }
 
-std::string JoindreRegles(const Reponse& reponse) {
-    std::string codes;
-    for (const std::string& code : reponse.regles) {
-        if (!codes.empty()) {
-            codes += ',';
-        }
-        codes += code;
-    }
-    return codes;
-}
-
 std::string FormaterLigne(std::string_view motDonne, const Reponse& reponse, bool avecExplication,
                           bool avecRegles) {
     std::string ligne(motDonne);
@@ -79,7 +68,7 @@ std::string FormaterLigne(std::string_view motDonne, const Reponse& reponse, boo
     }
     if (avecRegles) {
         ligne += '\t';
-        ligne += JoindreRegles(reponse);
+        ligne += texte::JoindreRegles(reponse);
     }
     ligne += '\n';
     return ligne;

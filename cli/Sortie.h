@@ -8,9 +8,13 @@
 #include <string>
 #include <string_view>
 
+namespace texte {
+struct Reponse;
+}
+
 namespace cli {
 
-struct Reponse;
+using texte::Reponse;
 
 // Names of the codes, as the window shows them.
 std::string NomGenre(std::uint8_t code);
@@ -18,9 +22,6 @@ std::string NomNombre(std::uint8_t code);
 
 // Each line break becomes the two characters '\' and 'n'.
 std::string EchapperLignes(std::string_view texte);
-
-// The rule codes joined by commas: "N3,G6".
-std::string JoindreRegles(const Reponse& reponse);
 
 // One result line (UTF-8, ending with a line break): the word as given, the
 // lemma, the gender, the number and, when asked, the explanation and the rule

@@ -143,6 +143,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n") # French standard dialogs
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
+# The C library (components bibliotheque and dev) is packaged on its own, as
+# libadjora1 and libadjora-dev: this package holds the rest.
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
+set(CPACK_COMPONENTS_ALL Unspecified)
 include(CPack)
 
 if(ADJORA_FUZZ)

@@ -12,9 +12,6 @@
 #include <cstring>
 #include <string_view>
 
-char BufExplication[TAILLE_EXPLICATION] = {};
-thread_local char BufRegles[TAILLE_REGLES] = {};
-
 Liste* ListeA = nullptr;
 Liste* ListeB = nullptr;
 ListeDouble ListeC = {nullptr, nullptr};

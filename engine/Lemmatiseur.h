@@ -40,10 +40,11 @@ struct ListeDouble {
     Liste* Lemmes;
 };
 
-extern char BufExplication[TAILLE_EXPLICATION];
+// One explanation per thread: analyses may run on several threads at once.
+inline thread_local char BufExplication[TAILLE_EXPLICATION] = {};
 // The codes of the explanations of this thread's last analysis, in the order
 // of their texts, separated by a space: "N3 G6" for "belles".
-extern thread_local char BufRegles[TAILLE_REGLES];
+inline thread_local char BufRegles[TAILLE_REGLES] = {};
 
 extern Liste* ListeA;
 extern Liste* ListeB;
@@ -70,11 +71,13 @@ void AnalyserGenre(char* mot, std::uint8_t* genre);
 bool ConsonneDoublee(const char* mot);
 char* LemmeCorrespondant(char* mot, Liste* formes, Liste* lemmes);
 
-// Loading (lexicon files by name, relative to the current directory). The
-// files are code page 850 text; their words are stored as Windows-1252.
-// ChargerExceptions also indexes the eleven lists (Index.h).
-void ChargerExceptions();
-Liste* ChargerSimple(const char* nom);
-void ChargerDouble(const char* nom, ListeDouble* sortie);
+// Loading (lexicon files by name, from `dossier`, or from the current
+// directory when it is null or empty; the current directory never changes).
+// The files are code page 850 text; their words are stored as Windows-1252.
+// ChargerExceptions frees the lists of any previous load first, and indexes
+// the eleven new ones (Index.h).
+void ChargerExceptions(const char* dossier = nullptr);
+Liste* ChargerSimple(const char* nom, const char* dossier = nullptr);
+void ChargerDouble(const char* nom, ListeDouble* sortie, const char* dossier = nullptr);
 // Destroys the eleven lists and leaves every lexicon empty (null).
 void LibererExceptions();

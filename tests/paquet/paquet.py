@@ -72,7 +72,7 @@ def verifier_arbre(racine, prefixe, avec_ui):
     sortie, erreurs = executer([os.path.join(racine, "bin/adjora-cli"), "--formes", "vieilles"], cwd="/")
     verifier(not erreurs and sortie.split("\t")[2] == "vieux|vieil", f"no installed paradigms:\n{sortie}{erreurs}")
 
-    for page in glob.glob(os.path.join(racine, "share/man/man1/*.1.gz")):
+    for page in glob.glob(os.path.join(racine, "share/man/man*/*.gz")):
         texte = gzip.open(page, "rb").read()
         verifier(f"{prefixe}/share/adjora".encode() in texte, f"{page} does not name the data directory")
         if shutil.which("groff"):
@@ -104,7 +104,12 @@ def verifier_destdir(construction, travail, avec_ui):
     prefixe = "/opt/adjora-essai"
     executer(["cmake", "--install", construction, "--prefix", prefixe],
              env=dict(os.environ, DESTDIR=os.path.join(travail, "dest")))
-    verifier_arbre(os.path.join(travail, "dest") + prefixe, prefixe, avec_ui)
+    racine = os.path.join(travail, "dest") + prefixe
+    verifier_arbre(racine, prefixe, avec_ui)
+    # A whole install also carries the C library and what building against it needs.
+    for motif in ("include/adjora.h", "share/man/man3/adjora.3.gz", "lib*/**/libadjora.so.1",
+                  "lib*/**/libadjora.so", "lib*/**/pkgconfig/adjora.pc"):
+        assert glob.glob(os.path.join(racine, motif), recursive=True), f"not installed: {motif}"
     print(f"ok destdir: {prefixe} under DESTDIR")
 
 

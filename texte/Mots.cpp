@@ -9,7 +9,7 @@
 #include "Analyseur.h"
 #include "PagesDeCode.h"
 
-namespace cli {
+namespace texte {
 
 namespace {
 
@@ -33,8 +33,9 @@ std::string NomUnicode(char32_t point) {
     return code;
 }
 
-MotPrepare Refus(std::string raison) {
+MotPrepare Refus(Motif motif, std::string raison) {
     MotPrepare refus;
+    refus.motif = motif;
     refus.erreur = std::move(raison);
     return refus;
 }
@@ -42,6 +43,10 @@ MotPrepare Refus(std::string raison) {
 // The lower-case Windows-1252 byte of one code point of a word, or the reason
 // it is refused.
 bool Convertir(char32_t point, char& octet, std::string& erreur) {
+    if (point > 0x20 && point < 0x7F) { // printable ASCII, the common case
+        octet = static_cast<char>(EnMinuscule(point));
+        return true;
+    }
     if (EstControle(point)) {
         erreur = "caractère de contrôle " + NomUnicode(point) + " refusé";
         return false;
@@ -106,32 +111,40 @@ char32_t EnMinuscule(char32_t point) {
 
 MotPrepare PreparerMot(std::string_view motUtf8) {
     if (motUtf8.empty()) {
-        return Refus("mot vide");
+        return Refus(Motif::Vide, "mot vide");
     }
     std::string mot1252;
+    mot1252.reserve(std::min(motUtf8.size(), LONGUEUR_ANALYSEE));
+    std::string erreur;
+    std::size_t caracteres = 0;
     std::size_t i = 0;
     char32_t precedent = 0;
     while (i < motUtf8.size()) {
-        char32_t point = 0;
-        if (!pages::LireUtf8(motUtf8, i, point)) {
-            return Refus("texte UTF-8 invalide");
+        char32_t point = static_cast<unsigned char>(motUtf8[i]);
+        if (point < 0x80) {
+            ++i;
+        } else if (!pages::LireUtf8(motUtf8, i, point)) {
+            return Refus(Motif::Utf8Invalide, "texte UTF-8 invalide");
         }
         const char32_t compose = pages::Composer(precedent, point);
-        if (compose != 0) { // a letter and its combining mark: one character
-            mot1252.pop_back();
+        const bool fusion = compose != 0; // a letter and its combining mark: one character
+        if (fusion) {
             point = compose;
         }
         char octet = 0;
-        std::string erreur;
         if (!Convertir(point, octet, erreur)) {
-            return Refus(erreur);
+            return Refus(Motif::CaractereRefuse, erreur);
         }
-        mot1252 += octet;
+        if (fusion && caracteres <= LONGUEUR_ANALYSEE) {
+            mot1252.back() = octet;
+        } else if (!fusion && ++caracteres <= LONGUEUR_ANALYSEE) {
+            mot1252 += octet;
+        }
         precedent = EnMinuscule(point);
     }
     MotPrepare prepare;
     prepare.accepte = true;
-    prepare.remarque = Remarque(mot1252.size());
+    prepare.remarque = Remarque(caracteres);
     prepare.mot1252 = std::move(mot1252);
     return prepare;
 }
@@ -171,6 +184,7 @@ void PreparationMot::Octet(char octet) {
     char32_t point = 0;
     if (!pages::LireUtf8(sequence_, i, point) || i != sequence_.size()) {
         erreur_ = "texte UTF-8 invalide";
+        motif_ = Motif::Utf8Invalide;
         return;
     }
     sequence_.clear();
@@ -215,13 +229,13 @@ void PreparationMot::Point(char32_t point) {
 MotPrepare PreparationMot::Finir(std::string& donne) const {
     donne = Rogner(donne_);
     if (!erreur_.empty()) {
-        return Refus(erreur_);
+        return Refus(motif_, erreur_);
     }
     if (!sequence_.empty()) {
-        return Refus("texte UTF-8 invalide");
+        return Refus(Motif::Utf8Invalide, "texte UTF-8 invalide");
     }
     if (!commence_) {
-        return Refus("mot vide");
+        return Refus(Motif::Vide, "mot vide");
     }
     MotPrepare prepare;
     prepare.accepte = true;
@@ -230,4 +244,4 @@ MotPrepare PreparationMot::Finir(std::string& donne) const {
     return prepare;
 }
 
-} // namespace cli
+} // namespace texte

@@ -11,9 +11,8 @@
 #include "Analyseur.h"
 #include "Mots.h"
 #include "PagesDeCode.h"
-#include "Sortie.h"
 
-namespace cli {
+namespace texte {
 
 namespace {
 
@@ -202,9 +201,11 @@ LigneConllu TraiterLigneConllu(std::string_view ligne, Analyseur& analyseur, boo
         const MotPrepare prepare = PreparerMot(forme);
         if (!prepare.accepte) {
             resultat.erreur = "forme laissée telle quelle : " + prepare.erreur;
+            resultat.motif = prepare.motif;
         } else if (ContientUneLettre(prepare.mot1252.c_str()) && !OrdinalEnChiffres(forme) &&
                    !Indefini(prepare.mot1252)) {
             resultat.remarque = prepare.remarque;
+            resultat.analysee = true;
             const Reponse& reponse = analyseur.Analyser(prepare.mot1252);
             for (std::size_t i = 0; i < COLONNES; ++i) {
                 sortie += i == 0 ? "" : "\t";
@@ -225,4 +226,4 @@ LigneConllu TraiterLigneConllu(std::string_view ligne, Analyseur& analyseur, boo
     return resultat;
 }
 
-} // namespace cli
+} // namespace texte

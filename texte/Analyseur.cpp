@@ -9,7 +9,7 @@
 #include "Lemmatiseur.h"
 #include "PagesDeCode.h"
 
-namespace cli {
+namespace texte {
 
 Reponse Analyseur::Analyser(const std::string& mot1252) const {
     Analyse analyse;
@@ -30,4 +30,15 @@ Reponse Analyseur::Analyser(const std::string& mot1252) const {
     return reponse;
 }
 
-} // namespace cli
+std::string JoindreRegles(const Reponse& reponse) {
+    std::string codes;
+    for (const std::string& code : reponse.regles) {
+        if (!codes.empty()) {
+            codes += ',';
+        }
+        codes += code;
+    }
+    return codes;
+}
+
+} // namespace texte
