@@ -51,9 +51,11 @@ def appeler(appel, entree, travail):
 
 def repondre(lexiques, appel, entree):
     if appel == "analyser":
-        return lexiques.analyser(entree).lemme
+        r = lexiques.analyser(entree)
+        return f"{r.lemme} {r.genre} {r.nombre} {r.genre.ud} {r.nombre.ud}"
     if appel == "formes":
-        return lexiques.formes(entree).lemme
+        f = lexiques.formes(entree)
+        return " ".join([f.lemme] + [" ".join(cellule) for cellule in f[2:6]])
     if appel == "analyser_lot":
         return " ".join(r.lemme for r in lexiques.analyser_lot(entree))
     return "".join(lexiques.conllu([entree]))
@@ -81,6 +83,8 @@ def essayer(ligne, travail):
         if avertis:
             return f"warned {avertis[0].message}"
         return "" if message in (reponse or "") else f"answered {reponse!r}"
+    if appel == "conllu" and reponse != entree:
+        return f"the line copied became {reponse!r}"
     textes = [str(a.message) for a in avertis if issubclass(a.category, voulue)]
     if not any(message in t for t in textes):
         return f"no {attendu} holding {message!r} among {[str(a.message) for a in avertis]}"
