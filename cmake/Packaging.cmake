@@ -24,6 +24,23 @@ set(ADJORA_DONNEES_DESTINATION "${CMAKE_INSTALL_DATADIR}/adjora")
 
 option(ADJORA_FUZZ "Build the libFuzzer targets (clang only)" OFF)
 
+# Components and their packages. The library's, the module's and the web
+# page's are installed from their folders; a component without files (the web
+# page's until it comes) has no package.
+get_cmake_property(composants_installes COMPONENTS)
+list(APPEND composants_installes programmes donnees)
+set(ADJORA_COMPOSANTS "")
+foreach(paire IN ITEMS "programmes:adjora" "donnees:adjora-data" "bibliotheque:libadjora1"
+                       "dev:libadjora-dev" "python:python3-adjora" "web:adjora-web")
+  string(REPLACE ":" ";" paire "${paire}")
+  list(GET paire 0 composant)
+  if(composant IN_LIST composants_installes)
+    list(APPEND ADJORA_COMPOSANTS ${composant})
+    string(TOUPPER "${composant}" COMPOSANT)
+    list(GET paire 1 CPACK_DEBIAN_${COMPOSANT}_PACKAGE_NAME)
+  endif()
+endforeach()
+
 # Hardening, as Debian builds its packages: fortified C library calls in the
 # optimised builds, relocations read-only and bound at start-up.
 if(NOT ADJORA_SANITIZE)
@@ -42,12 +59,12 @@ endif()
 # A stripped install (CPack's) also drops the compiler's .comment section.
 install(CODE "
   if(CMAKE_INSTALL_DO_STRIP)
-    file(GLOB programmes \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/adjora*\")
-    foreach(programme IN LISTS programmes)
+    file(GLOB executables \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/adjora*\")
+    foreach(programme IN LISTS executables)
       execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment \"\${programme}\")
     endforeach()
   endif()
-")
+" COMPONENT programmes)
 
 # Lexicons and help, found by bare name from the data directory.
 install(DIRECTORY "${PROJECT_SOURCE_DIR}/data/"
@@ -65,7 +82,8 @@ if(TARGET adjora)
   list(APPEND pages_de_manuel adjora.1)
 endif()
 set(ADJORA_INSTALLE "${ADJORA_PAQUET_BINAIRE}/installe")
-install(CODE "
+# Run for each component: each package carries its copyright and changelog.
+set(generation "
   set(PROJECT_VERSION \"${PROJECT_VERSION}\")
   set(ADJORA_MAINTENEUR_NOM \"${ADJORA_MAINTENEUR_NOM}\")
   set(ADJORA_MAINTENEUR_EMAIL \"${ADJORA_MAINTENEUR_EMAIL}\")
@@ -80,6 +98,9 @@ install(CODE "
     endif()
   endforeach()
 ")
+foreach(composant IN LISTS ADJORA_COMPOSANTS)
+  install(CODE "${generation}" COMPONENT ${composant})
+endforeach()
 foreach(page IN LISTS pages_de_manuel)
   install(FILES "${ADJORA_INSTALLE}/${page}.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1"
     COMPONENT programmes)
@@ -95,7 +116,7 @@ if(TARGET adjora)
     set(ADJORA_DONNEES_INSTALL \"\${CMAKE_INSTALL_PREFIX}/${ADJORA_DONNEES_DESTINATION}\")
     configure_file(\"${ADJORA_PAQUET_SOURCE}/adjora.desktop.in\"
       \"${ADJORA_PAQUET_BINAIRE}/installe/adjora.desktop\" @ONLY)
-  ")
+  " COMPONENT programmes)
   install(FILES "${ADJORA_PAQUET_BINAIRE}/installe/adjora.desktop"
     DESTINATION "${CMAKE_INSTALL_DATADIR}/applications" COMPONENT programmes)
 
@@ -126,22 +147,12 @@ if(TARGET adjora)
   add_custom_target(adjora_icones ALL DEPENDS ${icones})
 endif()
 
-# Debian packages: cpack -G DEB in the build directory, one per component.
-# Components: (component, package) pairs; the web page's only when it has files.
-get_cmake_property(composants_installes COMPONENTS)
-set(ADJORA_PAQUETS "programmes:adjora" "donnees:adjora-data" "bibliotheque:libadjora1"
-  "dev:libadjora-dev" "python:python3-adjora" "web:adjora-web")
-set(CPACK_COMPONENTS_ALL "")
-foreach(paire IN LISTS ADJORA_PAQUETS)
-  string(REPLACE ":" ";" paire "${paire}")
-  list(GET paire 0 composant)
-  list(GET paire 1 paquet)
-  if(NOT composant IN_LIST composants_installes)
-    continue()
-  endif()
-  list(APPEND CPACK_COMPONENTS_ALL ${composant})
+# Debian packages: cpack -G DEB in the build directory, one per component,
+# each with its copyright, changelog and, when it needs some, lintian overrides.
+set(CPACK_COMPONENTS_ALL ${ADJORA_COMPOSANTS})
+foreach(composant IN LISTS ADJORA_COMPOSANTS)
   string(TOUPPER "${composant}" COMPOSANT)
-  set(CPACK_DEBIAN_${COMPOSANT}_PACKAGE_NAME "${paquet}")
+  set(paquet "${CPACK_DEBIAN_${COMPOSANT}_PACKAGE_NAME}")
   install(FILES "${ADJORA_INSTALLE}/copyright" "${ADJORA_INSTALLE}/changelog.gz"
     DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/doc/${paquet}" COMPONENT ${composant})
   if(EXISTS "${ADJORA_PAQUET_SOURCE}/${paquet}.lintian-overrides")
@@ -179,25 +190,25 @@ if(TARGET libadjora)
 endif()
 set(ADJORA_VERSION_EXACTE "(= ${PROJECT_VERSION})")
 set(ADJORA_DESCRIPTION_COMMUNE
-  " Adjora reduces a French qualifying adjective, typed in any inflected form, to\n\
- its lemma (the masculine singular form), tells its gender and number and\n\
- explains in French which ending rule or exception list gave the answer.")
+  "Adjora reduces a French qualifying adjective, typed in any inflected form, to\n\
+its lemma (the masculine singular form), tells its gender and number and\n\
+explains in French which ending rule or exception list gave the answer.")
 
 set(CPACK_DEBIAN_PROGRAMMES_PACKAGE_DEPENDS
   "adjora-data ${ADJORA_VERSION_EXACTE}, qt6-translations-l10n") # French standard dialogs
 set(CPACK_DEBIAN_PROGRAMMES_DESCRIPTION "lemmatiser for French qualifying adjectives
 ${ADJORA_DESCRIPTION_COMMUNE}
- .
- This package holds the Qt window (adjora) and the command-line tool
- (adjora-cli).")
+
+This package holds the Qt window (adjora) and the command-line tool
+(adjora-cli).")
 
 set(CPACK_DEBIAN_DONNEES_PACKAGE_ARCHITECTURE "all")
 set(CPACK_DEBIAN_DONNEES_PACKAGE_SHLIBDEPS OFF)
 set(CPACK_DEBIAN_DONNEES_DESCRIPTION "lemmatiser for French qualifying adjectives - data
 ${ADJORA_DESCRIPTION_COMMUNE}
- .
- This package holds the exception lexicons, the paradigm lexicon and the help
- file that the programs and the library read.")
+
+This package holds the exception lexicons, the paradigm lexicon and the help
+file that the programs and the library read.")
 
 set(CPACK_DEBIAN_BIBLIOTHEQUE_PACKAGE_SECTION "libs")
 set(CPACK_DEBIAN_BIBLIOTHEQUE_PACKAGE_DEPENDS "adjora-data ${ADJORA_VERSION_EXACTE}")
@@ -205,17 +216,17 @@ set(CPACK_DEBIAN_BIBLIOTHEQUE_PACKAGE_CONTROL_EXTRA
   "${ADJORA_PAQUET_SOURCE}/libadjora1/symbols" "${ADJORA_PAQUET_SOURCE}/libadjora1/triggers")
 set(CPACK_DEBIAN_BIBLIOTHEQUE_DESCRIPTION "lemmatiser for French qualifying adjectives - library
 ${ADJORA_DESCRIPTION_COMMUNE}
- .
- This package holds the shared library libadjora, with a C API usable from C
- and C++ programs.")
+
+This package holds the shared library libadjora, with a C API usable from C
+and C++ programs.")
 set(CPACK_DEBIAN_DEV_PACKAGE_SECTION "libdevel")
 set(CPACK_DEBIAN_DEV_PACKAGE_SHLIBDEPS OFF)
 set(CPACK_DEBIAN_DEV_PACKAGE_DEPENDS "libadjora1 ${ADJORA_VERSION_EXACTE}")
 set(CPACK_DEBIAN_DEV_DESCRIPTION "lemmatiser for French qualifying adjectives - development files
 ${ADJORA_DESCRIPTION_COMMUNE}
- .
- This package holds the header adjora.h, the pkg-config file adjora.pc and the
- adjora(3) manual page, for building programs with libadjora.")
+
+This package holds the header adjora.h, the pkg-config file adjora.pc and the
+adjora(3) manual page, for building programs with libadjora.")
 
 # The extension is built for one Python 3 version: it depends on that one.
 math(EXPR ADJORA_PYTHON_MINEURE_SUIVANTE "${Python3_VERSION_MINOR} + 1")
@@ -224,16 +235,16 @@ set(CPACK_DEBIAN_PYTHON_PACKAGE_DEPENDS
   "python3 (>= ${Python3_VERSION_MAJOR}.${Python3_VERSION_MINOR}~), python3 (<< ${Python3_VERSION_MAJOR}.${ADJORA_PYTHON_MINEURE_SUIVANTE}), libadjora1 ${ADJORA_VERSION_EXACTE}")
 set(CPACK_DEBIAN_PYTHON_DESCRIPTION "lemmatiser for French qualifying adjectives - Python 3 module
 ${ADJORA_DESCRIPTION_COMMUNE}
- .
- This package holds the Python 3 module adjora, over libadjora: one-word
- analysis and inflection, batch analysis and CoNLL-U rewriting.")
+
+This package holds the Python 3 module adjora, over libadjora: one-word
+analysis and inflection, batch analysis and CoNLL-U rewriting.")
 
 set(CPACK_DEBIAN_WEB_PACKAGE_ARCHITECTURE "all")
 set(CPACK_DEBIAN_WEB_PACKAGE_SHLIBDEPS OFF)
 set(CPACK_DEBIAN_WEB_DESCRIPTION "lemmatiser for French qualifying adjectives - web page
 ${ADJORA_DESCRIPTION_COMMUNE}
- .
- This package holds the web page of Adjora, under /usr/share/adjora/web.")
+
+This package holds the web page of Adjora, under /usr/share/adjora/web.")
 include(CPack)
 
 if(ADJORA_FUZZ)
