@@ -355,6 +355,9 @@ class Lexiques {
     }
 
     py::list AnalyserLot(const py::handle& mots, bool explication) const {
+        if (PyUnicode_Check(mots.ptr()) || PyBytes_Check(mots.ptr())) {
+            Lever(PyExc_TypeError, "analyser_lot attend des mots (une liste, un itérable), pas une chaîne");
+        }
         std::vector<PyObject*> objets;
         py::list gardes; // keeps the words alive while the GIL is released
         for (const py::handle& element : py::iter(mots)) {

@@ -265,7 +265,11 @@ class Adjora(_adjora.Lexiques):
         explication=True, Adjora= in MISC). A line with a character that
         Windows-1252 cannot hold is copied as it is, with a LigneCopiee
         warning naming its number and the character."""
+        if isinstance(lignes, (str, bytes)):
+            raise TypeError("conllu attend des lignes (une liste, un fichier ouvert), pas une chaîne")
         for numero, ligne in enumerate(lignes, 1):
+            if not isinstance(ligne, str):
+                raise TypeError(f"ligne {numero} : la ligne doit être une chaîne (str), pas {type(ligne).__name__}")
             corps, fin = _couper_fin(ligne)
             sortie = self._conllu_ligne(corps, explication)
             if sortie is None:

@@ -58,7 +58,7 @@ def repondre(lexiques, appel, entree):
         return " ".join([f.lemme] + [" ".join(cellule) for cellule in f[2:6]])
     if appel == "analyser_lot":
         return " ".join(r.lemme for r in lexiques.analyser_lot(entree))
-    return "".join(lexiques.conllu([entree]))
+    return "".join(lexiques.conllu(entree))
 
 
 def essayer(ligne, travail):
@@ -83,7 +83,7 @@ def essayer(ligne, travail):
         if avertis:
             return f"warned {avertis[0].message}"
         return "" if message in (reponse or "") else f"answered {reponse!r}"
-    if appel == "conllu" and reponse != entree:
+    if appel == "conllu" and reponse != "".join(entree):
         return f"the line copied became {reponse!r}"
     textes = [str(a.message) for a in avertis if issubclass(a.category, voulue)]
     if not any(message in t for t in textes):
