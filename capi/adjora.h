@@ -28,6 +28,13 @@
 extern "C" {
 #endif
 
+/* The library is built with hidden symbols; the API alone is visible. */
+#if defined(__GNUC__)
+#define ADJORA_PUBLIC __attribute__((visibility("default")))
+#else
+#define ADJORA_PUBLIC
+#endif
+
 #define ADJORA_VERSION_MAJEURE 1
 #define ADJORA_VERSION_MINEURE 0
 
@@ -41,16 +48,16 @@ extern "C" {
  * negative values are errors, and then the result holds nothing usable. */
 typedef enum adjora_statut {
     ADJORA_OK = 0,
-    ADJORA_MOT_TRONQUE = 1,      /* answered on the first 50 characters only */
-    ADJORA_PAS_UN_MOT = 2,       /* empty, or no letter: nothing analysed */
-    ADJORA_LIGNE_COPIEE = 3,     /* CoNLL-U line left as it was (not an ADJ word line, or malformed) */
-    ADJORA_ERREUR_ARGUMENT = -1, /* a null pointer where one is needed */
-    ADJORA_ERREUR_UTF8 = -2,     /* the text is not valid UTF-8 */
+    ADJORA_MOT_TRONQUE = 1,  /* answered on the first 50 characters only */
+    ADJORA_PAS_UN_MOT = 2,   /* empty, or no letter: nothing analysed */
+    ADJORA_LIGNE_COPIEE = 3, /* CoNLL-U line left as it was (not an ADJ word line, or malformed) */
+    ADJORA_ERREUR_ARGUMENT = -1,  /* a null pointer where one is needed */
+    ADJORA_ERREUR_UTF8 = -2,      /* the text is not valid UTF-8 */
     ADJORA_ERREUR_CARACTERE = -3, /* a character outside Windows-1252 */
-    ADJORA_ERREUR_TAMPON = -4,   /* the buffer is too small: see `requis` */
-    ADJORA_ERREUR_DOSSIER = -5,  /* the data folder is missing or holds no lexicon */
-    ADJORA_ERREUR_OCCUPE = -6,   /* lexicons of another folder are open in this process */
-    ADJORA_ERREUR_MEMOIRE = -7   /* memory exhausted */
+    ADJORA_ERREUR_TAMPON = -4,    /* the buffer is too small: see `requis` */
+    ADJORA_ERREUR_DOSSIER = -5,   /* the data folder is missing or holds no lexicon */
+    ADJORA_ERREUR_OCCUPE = -6,    /* lexicons of another folder are open in this process */
+    ADJORA_ERREUR_MEMOIRE = -7    /* memory exhausted */
 } adjora_statut;
 
 /* Gender and number codes, as the engine gives them. */
@@ -108,10 +115,10 @@ typedef struct adjora_paradigme {
 } adjora_paradigme;
 
 /* Version of the library, "1.0". */
-const char* adjora_version(void);
+ADJORA_PUBLIC const char* adjora_version(void);
 
 /* French text of a status. */
-const char* adjora_message_statut(adjora_statut statut);
+ADJORA_PUBLIC const char* adjora_message_statut(adjora_statut statut);
 
 /* Opens the lexicons of `dossier` (except_A.lex to except_H.lex, and the
  * optional paradigmes.lex), or, when it is null, of the installed data folder
@@ -119,33 +126,45 @@ const char* adjora_message_statut(adjora_statut statut);
  * data/. Reports go to `rappel` when given, else are kept (adjora_rapport).
  * A missing or faulty lexicon is a report, not an error: the engine goes on
  * with the other lists. On success *handle is set; on error it is null. */
-adjora_statut adjora_ouvrir(const char* dossier, adjora_rappel rappel, void* contexte,
-                            adjora** handle);
+ADJORA_PUBLIC adjora_statut adjora_ouvrir(const char* dossier, adjora_rappel rappel, void* contexte,
+                                          adjora** handle);
 
-/* Reads the same folder again, freeing what the previous load held. */
-adjora_statut adjora_recharger(adjora* handle);
+/* Reads the same folder again, freeing what the previous load held; the
+ * reports of this load replace those kept. Refused with ADJORA_ERREUR_OCCUPE
+ * while another handle shares the lexicons. */
+ADJORA_PUBLIC adjora_statut adjora_recharger(adjora* handle);
 
-/* Frees the handle; a null handle is ignored. */
-void adjora_fermer(adjora* handle);
+/* Frees the handle, and the lexicons with the last handle that uses them; a
+ * null handle is ignored. */
+ADJORA_PUBLIC void adjora_fermer(adjora* handle);
 
 /* Reports kept since the last load (with no callback), and the i-th one. */
-size_t adjora_nb_rapports(const adjora* handle);
-adjora_statut adjora_rapport(const adjora* handle, size_t i, const char** fichier,
-                             const char** message);
+ADJORA_PUBLIC size_t adjora_nb_rapports(const adjora* handle);
+ADJORA_PUBLIC adjora_statut adjora_rapport(const adjora* handle, size_t i, const char** fichier,
+                                           const char** message);
 
-/* Analyses one form, lower-cased first as the programs do. */
-adjora_statut adjora_analyser(const adjora* handle, const char* mot, unsigned options,
-                              adjora_analyse* resultat);
+/* Analyses one form as adjora-cli does: surrounding blanks trimmed, lower-cased,
+ * the first 50 characters analysed (ADJORA_MOT_TRONQUE beyond).
+ * ADJORA_PAS_UN_MOT for a word left empty. */
+ADJORA_PUBLIC adjora_statut adjora_analyser(const adjora* handle, const char* mot, unsigned options,
+                                            adjora_analyse* resultat);
 
 /* The paradigm of any form, as adjora-cli --formes gives it. */
-adjora_statut adjora_flechir(const adjora* handle, const char* mot, adjora_paradigme* resultat);
+ADJORA_PUBLIC adjora_statut adjora_flechir(const adjora* handle, const char* mot,
+                                           adjora_paradigme* resultat);
 
 /* Rewrites one CoNLL-U line (without its line break) as adjora-cli --conllu
  * does. The line to write goes to `sortie` (`taille` bytes, terminator
  * included); `*requis` (when not null) gets the size it needs. With
- * ADJORA_ERREUR_TAMPON nothing but `*requis` is written: call again. */
-adjora_statut adjora_conllu(const adjora* handle, const char* ligne, unsigned options,
-                            char* sortie, size_t taille, size_t* requis);
+ * ADJORA_ERREUR_TAMPON nothing but `*requis` is written: call again.
+ * ADJORA_OK (or ADJORA_MOT_TRONQUE): an ADJ word line rewritten.
+ * ADJORA_LIGNE_COPIEE: any other line, a malformed one, or one longer than
+ * 65,535 bytes, copied. ADJORA_ERREUR_UTF8, ADJORA_ERREUR_CARACTERE and
+ * ADJORA_PAS_UN_MOT: the ADJ form was refused, and the line copied to
+ * `sortie` as adjora-cli copies it. A final CR is kept out of the columns and
+ * written back. */
+ADJORA_PUBLIC adjora_statut adjora_conllu(const adjora* handle, const char* ligne, unsigned options,
+                                          char* sortie, size_t taille, size_t* requis);
 
 #ifdef __cplusplus
 }

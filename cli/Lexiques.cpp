@@ -57,28 +57,22 @@ bool ChargerLexiques(const std::string& dossier, std::string& erreur,
             "le dossier " + dossier + " ne contient aucun lexique (except_A.lex à except_H.lex)";
         return false;
     }
-    const bool charge = dossiers::ExecuterDans(dossier, [&enDefaut, &dossier, paradigmes] {
-        SortieVersErreurs redirection;
-        // Each report is shown as before, and its file noted.
-        PresentateurErreur suivant;
-        suivant = InstallerPresentateur([&](const char* rapport, const char* titre) {
-            const std::string fichier = FichierRapporte();
-            const std::string nom = fichier.empty() ? dossier : fichier;
-            if (std::find(enDefaut.begin(), enDefaut.end(), nom) == enDefaut.end()) {
-                enDefaut.push_back(nom);
-            }
-            return suivant(rapport, titre);
-        });
-        ChargerExceptions();
-        if (paradigmes) {
-            ChargerParadigmes();
+    SortieVersErreurs redirection;
+    // Each report is shown as before, and its file noted.
+    PresentateurErreur suivant;
+    suivant = InstallerPresentateur([&](const char* rapport, const char* titre) {
+        const std::string fichier = FichierRapporte();
+        const std::string nom = fichier.empty() ? dossier : fichier;
+        if (std::find(enDefaut.begin(), enDefaut.end(), nom) == enDefaut.end()) {
+            enDefaut.push_back(nom);
         }
-        InstallerPresentateur(suivant);
+        return suivant(rapport, titre);
     });
-    if (!charge) {
-        erreur = "dossier des lexiques inaccessible : " + dossier;
-        return false;
+    ChargerExceptions(dossier.c_str());
+    if (paradigmes) {
+        ChargerParadigmes(FICHIER_PARADIGMES, dossier.c_str());
     }
+    InstallerPresentateur(suivant);
     return true;
 }
 

@@ -9,11 +9,10 @@
 
 namespace cli {
 
-// Loads the eight lexicons by bare name from `dossier`, and the paradigm
-// lexicon too when `paradigmes`, then returns to the previous current
-// directory. The reader's "cannot open" lines are sent to standard error so
+// Loads the eight lexicons from `dossier`, and the paradigm lexicon too when
+// `paradigmes`. The reader's "cannot open" lines are sent to standard error so
 // that standard output carries results only. Returns false, with a French
-// reason, when the directory cannot be entered or holds none of the eight
+// reason, when the directory does not exist or holds none of the eight
 // files (nothing loaded). `enDefaut` receives the path of each file that was
 // reported while loading (missing, unreadable or faulty), once.
 bool ChargerLexiques(const std::string& dossier, std::string& erreur,

@@ -24,7 +24,19 @@
 
 namespace cli {
 
+using texte::Analyseur;
+using texte::LigneConllu;
+using texte::MotPrepare;
+using texte::PreparationMot;
+using texte::PreparerMot;
+using texte::Reponse;
+using texte::Rogner;
+using texte::TraiterLigneConllu;
+
 namespace {
+
+// A CoNLL-U line rewritten here is one the C library rewrites too.
+static_assert(LecteurLignes::TAILLE_MORCEAU - 1 == texte::LONGUEUR_LIGNE_CONLLU);
 
 const char* const PROGRAMME = "adjora-cli : ";
 const std::string_view BOM = "\xEF\xBB\xBF";

@@ -8,9 +8,13 @@
 #include <string>
 #include <string_view>
 
+namespace texte {
+struct Reponse;
+}
+
 namespace cli {
 
-struct Reponse;
+using texte::Reponse;
 
 // Names of the codes, as the window shows them.
 std::string NomGenre(std::uint8_t code);

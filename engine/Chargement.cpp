@@ -62,10 +62,10 @@ void Detruire(ListeDouble& liste) {
 
 } // namespace
 
-Liste* ChargerSimple(const char* nom) {
+Liste* ChargerSimple(const char* nom, const char* dossier) {
     Liste* liste = CreerListeMots();
-    const RapportSurFichier rapport(nom);
-    const FichierEnMemoire fichier(nom, TAILLE_MAX_LEXIQUE);
+    const RapportSurFichier rapport(CheminDans(dossier, nom).c_str());
+    const FichierEnMemoire fichier(nom, TAILLE_MAX_LEXIQUE, dossier);
     char mot[TAILLE_LECTURE] = {};
     std::uint16_t longueur = 0;
     std::uint8_t code = fLireMot(fichier.Flux(), mot, &longueur, TAILLE_LECTURE);
@@ -78,11 +78,11 @@ Liste* ChargerSimple(const char* nom) {
     return liste;
 }
 
-void ChargerDouble(const char* nom, ListeDouble* sortie) {
+void ChargerDouble(const char* nom, ListeDouble* sortie, const char* dossier) {
     Liste* formes = CreerListeMots();
     Liste* lemmes = CreerListeMots();
-    const RapportSurFichier rapport(nom);
-    const FichierEnMemoire lexique(nom, TAILLE_MAX_LEXIQUE);
+    const RapportSurFichier rapport(CheminDans(dossier, nom).c_str());
+    const FichierEnMemoire lexique(nom, TAILLE_MAX_LEXIQUE, dossier);
     if (std::FILE* fichier = lexique.Flux(); fichier != nullptr) {
         char mot[TAILLE_LECTURE] = {};
         std::uint16_t longueur = 0;
@@ -115,16 +115,16 @@ void ChargerDouble(const char* nom, ListeDouble* sortie) {
     }
 }
 
-void ChargerExceptions() {
-    ListeA = ChargerSimple("except_A.lex");
-    ListeB = ChargerSimple("except_B.lex");
-    ChargerDouble("except_C.lex", &ListeC);
-    ListeD = ChargerSimple("except_D.lex");
-    ChargerDouble("except_E.lex", &ListeE);
-    ListeF = ChargerSimple("except_F.lex");
-    ChargerDouble("except_G.lex", &ListeG);
-    ListeH = ChargerSimple("except_H.lex");
-    OublierIndex();
+void ChargerExceptions(const char* dossier) {
+    LibererExceptions(); // a reload replaces the lists, it does not add to them
+    ListeA = ChargerSimple("except_A.lex", dossier);
+    ListeB = ChargerSimple("except_B.lex", dossier);
+    ChargerDouble("except_C.lex", &ListeC, dossier);
+    ListeD = ChargerSimple("except_D.lex", dossier);
+    ChargerDouble("except_E.lex", &ListeE, dossier);
+    ListeF = ChargerSimple("except_F.lex", dossier);
+    ChargerDouble("except_G.lex", &ListeG, dossier);
+    ListeH = ChargerSimple("except_H.lex", dossier);
     for (Liste* liste : {ListeA, ListeB, ListeC.Formes, ListeC.Lemmes, ListeD, ListeE.Formes,
                          ListeE.Lemmes, ListeF, ListeG.Formes, ListeG.Lemmes, ListeH}) {
         IndexerListe(liste);

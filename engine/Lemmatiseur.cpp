@@ -11,7 +11,7 @@
 
 #include <cstring>
 
-char BufExplication[TAILLE_EXPLICATION] = {};
+thread_local char BufExplication[TAILLE_EXPLICATION] = {};
 
 Liste* ListeA = nullptr;
 Liste* ListeB = nullptr;

@@ -39,7 +39,8 @@ struct ListeDouble {
     Liste* Lemmes;
 };
 
-extern char BufExplication[TAILLE_EXPLICATION];
+// One explanation per thread: analyses may run on several threads at once.
+extern thread_local char BufExplication[TAILLE_EXPLICATION];
 
 extern Liste* ListeA;
 extern Liste* ListeB;
@@ -62,11 +63,13 @@ void AnalyserGenre(char* mot, std::uint8_t* genre);
 bool ConsonneDoublee(const char* mot);
 char* LemmeCorrespondant(char* mot, Liste* formes, Liste* lemmes);
 
-// Loading (lexicon files by name, relative to the current directory). The
-// files are code page 850 text; their words are stored as Windows-1252.
-// ChargerExceptions also indexes the eleven lists (Index.h).
-void ChargerExceptions();
-Liste* ChargerSimple(const char* nom);
-void ChargerDouble(const char* nom, ListeDouble* sortie);
+// Loading (lexicon files by name, from `dossier`, or from the current
+// directory when it is null or empty; the current directory never changes).
+// The files are code page 850 text; their words are stored as Windows-1252.
+// ChargerExceptions frees the lists of any previous load first, and indexes
+// the eleven new ones (Index.h).
+void ChargerExceptions(const char* dossier = nullptr);
+Liste* ChargerSimple(const char* nom, const char* dossier = nullptr);
+void ChargerDouble(const char* nom, ListeDouble* sortie, const char* dossier = nullptr);
 // Destroys the eleven lists and leaves every lexicon empty (null).
 void LibererExceptions();

@@ -143,10 +143,10 @@ void Lire(std::FILE* fichier, EntreesFautives& fautives) {
 
 } // namespace
 
-void ChargerParadigmes(const char* nom) {
+void ChargerParadigmes(const char* nom, const char* dossier) {
     LibererParadigmes();
-    const RapportSurFichier rapport(nom);
-    const FichierEnMemoire fichier(nom, TAILLE_MAX_PARADIGMES);
+    const RapportSurFichier rapport(CheminDans(dossier, nom).c_str());
+    const FichierEnMemoire fichier(nom, TAILLE_MAX_PARADIGMES, dossier);
     if (fichier.Flux() == nullptr) {
         return;
     }

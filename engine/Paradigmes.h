@@ -20,12 +20,12 @@ inline constexpr const char* FICHIER_PARADIGMES = "paradigmes.lex";
 
 using CasesListees = std::array<std::vector<std::string>, 4>;
 
-// Loads the file `nom` (by default relative to the current directory) in
+// Loads the file `nom` (in `dossier`, by default the current directory) in
 // place of any paradigms loaded before. A file that cannot be opened is
 // reported by the reader and leaves the lexicon empty; an entry without four
 // cells or without a masculine singular, or with more than MAX_FORMES forms
 // in a cell, is reported and left out; the first entry of a lemma wins.
-void ChargerParadigmes(const char* nom = FICHIER_PARADIGMES);
+void ChargerParadigmes(const char* nom = FICHIER_PARADIGMES, const char* dossier = nullptr);
 void LibererParadigmes();
 std::size_t NbParadigmes();
 

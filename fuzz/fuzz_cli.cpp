@@ -43,7 +43,7 @@ std::size_t LignesNonVides(std::string_view texte) {
     std::size_t n = 0;
     while (!texte.empty()) {
         const std::size_t fin = std::min(texte.find('\n'), texte.size());
-        n += cli::Rogner(texte.substr(0, fin)).empty() ? 0 : 1;
+        n += texte::Rogner(texte.substr(0, fin)).empty() ? 0 : 1;
         texte.remove_prefix(std::min(fin + 1, texte.size()));
     }
     return n;

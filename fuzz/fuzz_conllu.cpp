@@ -37,9 +37,9 @@ bool EstAdjectif(std::string_view ligne) {
            Colonne(ligne, 0).find_first_not_of("0123456789") == std::string_view::npos;
 }
 
-void VerifierLigne(std::string_view ligne, cli::Analyseur& analyseur) {
+void VerifierLigne(std::string_view ligne, texte::Analyseur& analyseur) {
     std::string sortie;
-    const cli::LigneConllu resultat = cli::TraiterLigneConllu(ligne, analyseur, true, sortie);
+    const texte::LigneConllu resultat = texte::TraiterLigneConllu(ligne, analyseur, true, sortie);
     if (!resultat.erreur.empty() || !EstAdjectif(ligne)) {
         Verifier(sortie == ligne);
         return;
@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
-    static cli::Analyseur analyseur(true);
+    static texte::Analyseur analyseur(true);
     std::string_view texte(reinterpret_cast<const char*>(donnees), taille);
     while (!texte.empty()) {
         const std::size_t fin = std::min(texte.find('\n'), texte.size());
@@ -68,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
         texte.remove_prefix(std::min(fin + 1, texte.size()));
     }
     const std::string echappe =
-        cli::EchapperDivers(std::string_view(reinterpret_cast<const char*>(donnees), taille));
+        texte::EchapperDivers(std::string_view(reinterpret_cast<const char*>(donnees), taille));
     Verifier(echappe.find_first_of("\n\t|") == std::string::npos);
     Verifier(echappe.find("  ") == std::string::npos && (echappe.empty() || echappe.back() != ' '));
     Verifier(RapportsRecus() == 0);

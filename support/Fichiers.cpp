@@ -44,10 +44,16 @@ const char* RaisonEchec(int erreur) {
     }
 }
 
-void SignalerOuvertureImpossible(const char* nom, const char* raison) {
-    std::printf("Impossible d'ouvrir le fichier %s.\n", nom != nullptr ? nom : "");
-    std::fflush(stdout);
-    const RapportSurFichier fichier(nom, raison);
+// The line names the file as it was asked for (`nom`); the report, by its
+// full path (`chemin`).
+void SignalerOuvertureImpossible(const char* chemin, const char* nom, const char* raison) {
+    const RapportSurFichier fichier(chemin, raison);
+    const std::string annonce =
+        std::string("Impossible d'ouvrir le fichier ") + (nom != nullptr ? nom : "") + ".";
+    if (!CapturerAnnonce(annonce)) {
+        std::printf("%s\n", annonce.c_str());
+        std::fflush(stdout);
+    }
     MessageErreur("Opération impossible"_cp850, "GESTION DES FICHIERS", "fOuvrir");
 }
 
@@ -67,31 +73,44 @@ void TerminerMot(char* mot, std::uint16_t* longueur, std::uint16_t n, std::uint1
     }
 }
 
-} // namespace
-
 // Only regular files are opened: the type is checked before opening, so that
 // a named pipe never blocks, and again on the file opened.
-std::FILE* fOuvrir(const char* nom, const char* mode) {
-    if (nom == nullptr || mode == nullptr) {
-        SignalerOuvertureImpossible(nom, nullptr);
+std::FILE* OuvrirNomme(const char* chemin, const char* nom, const char* mode) {
+    if (chemin == nullptr || mode == nullptr) {
+        SignalerOuvertureImpossible(chemin, nom, nullptr);
         return nullptr;
     }
     struct stat etat {};
-    if (stat(nom, &etat) == 0 && !S_ISREG(etat.st_mode)) {
-        SignalerOuvertureImpossible(nom, RaisonRefus(etat));
+    if (stat(chemin, &etat) == 0 && !S_ISREG(etat.st_mode)) {
+        SignalerOuvertureImpossible(chemin, nom, RaisonRefus(etat));
         return nullptr;
     }
-    std::FILE* fichier = std::fopen(nom, mode);
+    std::FILE* fichier = std::fopen(chemin, mode);
     if (fichier == nullptr) {
-        SignalerOuvertureImpossible(nom, RaisonEchec(errno));
+        SignalerOuvertureImpossible(chemin, nom, RaisonEchec(errno));
         return nullptr;
     }
     if (fstat(fileno(fichier), &etat) != 0 || !S_ISREG(etat.st_mode)) {
         std::fclose(fichier);
-        SignalerOuvertureImpossible(nom, RaisonRefus(etat));
+        SignalerOuvertureImpossible(chemin, nom, RaisonRefus(etat));
         return nullptr;
     }
     return fichier;
+}
+
+} // namespace
+
+std::FILE* fOuvrir(const char* nom, const char* mode) {
+    return OuvrirNomme(nom, nom, mode);
+}
+
+std::string CheminDans(const char* dossier, const char* nom) {
+    const std::string fichier = nom != nullptr ? nom : "";
+    if (dossier == nullptr || *dossier == '\0') {
+        return fichier;
+    }
+    const std::string base = dossier;
+    return base.back() == '/' ? base + fichier : base + "/" + fichier;
 }
 
 // Reads the next word. A word longer than the buffer keeps its first
@@ -188,8 +207,9 @@ int fFermer(std::FILE* fichier) {
     return fichier == nullptr ? EOF : std::fclose(fichier);
 }
 
-FichierEnMemoire::FichierEnMemoire(const char* nom, std::size_t limite) {
-    std::FILE* fichier = fOuvrir(nom, "r");
+FichierEnMemoire::FichierEnMemoire(const char* nom, std::size_t limite, const char* dossier) {
+    const std::string chemin = CheminDans(dossier, nom);
+    std::FILE* fichier = OuvrirNomme(chemin.c_str(), nom, "r");
     if (fichier == nullptr) {
         return;
     }

@@ -15,6 +15,9 @@ enum : std::uint8_t { MOT_LU = 0, DERNIER_MOT = 1, FIN_FICHIER = 2 };
 // and why) when the file cannot be opened or is not a regular file: a
 // directory, a named pipe or a device is refused without being read.
 std::FILE* fOuvrir(const char* nom, const char* mode);
+// `nom` in `dossier`, or `nom` itself when `dossier` is null or empty (the
+// current directory).
+std::string CheminDans(const char* dossier, const char* nom);
 // Next word into `mot` (`taille` bytes, terminator included). A longer word is
 // reported once and keeps its first taille - 1 characters; the rest of it is
 // skipped. With taille 0 nothing is written. A null stream gives FIN_FICHIER.
@@ -30,12 +33,14 @@ std::FILE* fCreer(const char* nom, const char* mode);
 
 // A regular file read into memory at once, at most `limite` bytes, then read
 // word by word from there through a stream of its own, so that no file, however
-// large, holds its reader for long. Opening reports as fOuvrir does; a read
+// large, holds its reader for long. The file is `nom` in `dossier` (by default
+// the current directory), and the "cannot open" line names it by `nom` alone,
+// as when it is read from the current directory. Opening reports as fOuvrir does; a read
 // error is reported, and a file larger than the limit when its reading, ended
 // with this object, has reached the limit.
 class FichierEnMemoire {
   public:
-    FichierEnMemoire(const char* nom, std::size_t limite);
+    FichierEnMemoire(const char* nom, std::size_t limite, const char* dossier = nullptr);
     ~FichierEnMemoire();
     FichierEnMemoire(const FichierEnMemoire&) = delete;
     FichierEnMemoire& operator=(const FichierEnMemoire&) = delete;

@@ -47,7 +47,8 @@ PresentateurErreur& Presentateur() {
 // The file line stays short enough for the rest of the report to fit.
 constexpr std::size_t LONGUEUR_LIGNE_FICHIER = 160;
 
-RapportSurFichier* fichierCourant = nullptr;
+thread_local RapportSurFichier* fichierCourant = nullptr;
+thread_local CaptureRapports* captureCourante = nullptr;
 
 std::string CheminAbsolu(const char* fichier) {
     std::error_code erreur;
@@ -94,6 +95,14 @@ std::size_t ComposerRapport(char (&tampon)[TAILLE_RAPPORT], const char* message,
 }
 
 int MessageErreur(const char* message, const char* module, const char* fonction) {
+    if (captureCourante != nullptr) {
+        std::string texte = message != nullptr ? message : "";
+        if (fichierCourant != nullptr && !fichierCourant->Raison().empty()) {
+            texte += " (" + fichierCourant->Raison() + ")";
+        }
+        captureCourante->Recevoir(pages::Cp850VersUtf8(texte));
+        return 1;
+    }
     char rapport[TAILLE_RAPPORT];
     ComposerRapport(rapport, message, module, fonction);
     const PresentateurErreur& presenter = Presentateur();
@@ -104,12 +113,36 @@ void MessageAvertissement(const char* /*message*/) {}
 
 RapportSurFichier::RapportSurFichier(const char* fichier, const char* raison)
     : chemin_(CheminAbsolu(fichier != nullptr ? fichier : "")),
-      ligne_(LigneFichier(chemin_, raison)), precedent_(fichierCourant) {
+      raison_(raison != nullptr ? raison : ""), ligne_(LigneFichier(chemin_, raison)),
+      precedent_(fichierCourant) {
     fichierCourant = this;
 }
 
 RapportSurFichier::~RapportSurFichier() {
     fichierCourant = precedent_;
+}
+
+CaptureRapports::CaptureRapports(RecepteurRapports recepteur)
+    : recepteur_(std::move(recepteur)), precedente_(captureCourante) {
+    captureCourante = this;
+}
+
+CaptureRapports::~CaptureRapports() {
+    captureCourante = precedente_;
+}
+
+void CaptureRapports::Recevoir(const std::string& message) const {
+    if (recepteur_) {
+        recepteur_(FichierRapporte(), message);
+    }
+}
+
+bool CapturerAnnonce(const std::string& annonce) {
+    if (captureCourante == nullptr) {
+        return false;
+    }
+    captureCourante->Recevoir(annonce);
+    return true;
 }
 
 std::string FichierRapporte() {

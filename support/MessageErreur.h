@@ -42,12 +42,41 @@ class RapportSurFichier {
 
     const std::string& Chemin() const { return chemin_; }
     const std::string& Ligne() const { return ligne_; }
+    const std::string& Raison() const { return raison_; }
 
   private:
     std::string chemin_; // absolute path, as the system spells it
+    std::string raison_; // code page 850, empty when none was given
     std::string ligne_;  // path and reason, code page 850, at most 160 bytes
     RapportSurFichier* precedent_;
 };
+
+// Receives one captured report: the file it is about (absolute path, empty
+// when none) and the message with its reason, both UTF-8.
+using RecepteurRapports =
+    std::function<void(const std::string& fichier, const std::string& message)>;
+
+// While alive, the reports composed on this thread, and the notices that the
+// word file reader would print, go to `recepteur` instead of the presenter and
+// standard output: a caller that loads lexicons for its own host (a library)
+// collects them so. The innermost one wins; other threads are not affected.
+class CaptureRapports {
+  public:
+    explicit CaptureRapports(RecepteurRapports recepteur);
+    ~CaptureRapports();
+    CaptureRapports(const CaptureRapports&) = delete;
+    CaptureRapports& operator=(const CaptureRapports&) = delete;
+
+    void Recevoir(const std::string& message) const;
+
+  private:
+    RecepteurRapports recepteur_;
+    CaptureRapports* precedente_;
+};
+
+// Hands a notice (UTF-8) to this thread's capture; false, and nothing done,
+// when none is active: the caller then prints it as usual.
+bool CapturerAnnonce(const std::string& annonce);
 
 // The absolute path of the file the current reports are about; empty when none.
 std::string FichierRapporte();

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Équipe Adjora
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The engine's answers for adjora-cli, converted to UTF-8.
+// The engine's answers for the UTF-8 faces, converted to UTF-8.
 #pragma once
 
 #include <cstdint>
@@ -9,7 +9,7 @@
 
 #include "Lemmatiseur.h"
 
-namespace cli {
+namespace texte {
 
 // The number of characters the engine analyses.
 inline constexpr std::size_t LONGUEUR_ANALYSEE = TAILLE_MOT - 1;
@@ -33,4 +33,4 @@ class Analyseur {
     bool avecExplication_;
 };
 
-} // namespace cli
+} // namespace texte

@@ -6,7 +6,7 @@
 #include "Lemmatiseur.h"
 #include "PagesDeCode.h"
 
-namespace cli {
+namespace texte {
 
 Reponse Analyseur::Analyser(const std::string& mot1252) const {
     Analyse analyse;
@@ -21,4 +21,4 @@ Reponse Analyseur::Analyser(const std::string& mot1252) const {
     return reponse;
 }
 
-} // namespace cli
+} // namespace texte

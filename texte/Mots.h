@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Équipe Adjora
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Preparation of the words given to adjora-cli: trimming, validation,
-// lower case and conversion to Windows-1252.
+// Preparation of the words given to adjora-cli and the C library: trimming,
+// validation, lower case and conversion to Windows-1252.
 #pragma once
 
 #include <string>
 #include <string_view>
 
-namespace cli {
+namespace texte {
 
 // The text without its leading and trailing blanks (spaces, tabs, CR, LF).
 std::string_view Rogner(std::string_view texte);
@@ -17,12 +17,16 @@ std::string_view Rogner(std::string_view texte);
 // (ASCII, Latin-1, Œ, Š, Ž, Ÿ); any other code point is returned unchanged.
 char32_t EnMinuscule(char32_t point);
 
+// Why a word is refused, for callers that answer with a code rather than a text.
+enum class Motif { Aucun, Vide, Utf8Invalide, CaractereRefuse };
+
 // A word ready for the engine, or the reason it was refused.
 struct MotPrepare {
     bool accepte = false;
-    std::string mot1252;  // lower case, Windows-1252
-    std::string erreur;   // French reason (UTF-8) when refused
-    std::string remarque; // French notice (UTF-8) when only part of the word is analysed
+    Motif motif = Motif::Aucun; // set when refused
+    std::string mot1252;        // lower case, Windows-1252
+    std::string erreur;         // French reason (UTF-8) when refused
+    std::string remarque;       // French notice (UTF-8) when only part of the word is analysed
 };
 
 // Checks a UTF-8 word (already trimmed), lower-cases it and converts it.
@@ -58,6 +62,7 @@ class PreparationMot {
     std::string mot1252_;            // the first characters, as the engine analyses them
     std::size_t caracteres_ = 0;
     std::string erreur_;
+    Motif motif_ = Motif::CaractereRefuse; // what erreur_ is about
 };
 
-} // namespace cli
+} // namespace texte

@@ -12,7 +12,7 @@
 #include "Mots.h"
 #include "PagesDeCode.h"
 
-namespace cli {
+namespace texte {
 
 namespace {
 
@@ -193,8 +193,10 @@ LigneConllu TraiterLigneConllu(std::string_view ligne, Analyseur& analyseur, boo
         const MotPrepare prepare = PreparerMot(forme);
         if (!prepare.accepte) {
             resultat.erreur = "forme laissée telle quelle : " + prepare.erreur;
+            resultat.motif = prepare.motif;
         } else if (!OrdinalEnChiffres(forme) && !Indefini(prepare.mot1252)) {
             resultat.remarque = prepare.remarque;
+            resultat.analysee = true;
             const Reponse& reponse = analyseur.Analyser(prepare.mot1252);
             for (std::size_t i = 0; i < COLONNES; ++i) {
                 sortie += i == 0 ? "" : "\t";
@@ -215,4 +217,4 @@ LigneConllu TraiterLigneConllu(std::string_view ligne, Analyseur& analyseur, boo
     return resultat;
 }
 
-} // namespace cli
+} // namespace texte

@@ -9,7 +9,7 @@
 #include "Analyseur.h"
 #include "PagesDeCode.h"
 
-namespace cli {
+namespace texte {
 
 namespace {
 
@@ -33,8 +33,9 @@ std::string NomUnicode(char32_t point) {
     return code;
 }
 
-MotPrepare Refus(std::string raison) {
+MotPrepare Refus(Motif motif, std::string raison) {
     MotPrepare refus;
+    refus.motif = motif;
     refus.erreur = std::move(raison);
     return refus;
 }
@@ -106,19 +107,19 @@ char32_t EnMinuscule(char32_t point) {
 
 MotPrepare PreparerMot(std::string_view motUtf8) {
     if (motUtf8.empty()) {
-        return Refus("mot vide");
+        return Refus(Motif::Vide, "mot vide");
     }
     std::string mot1252;
     std::size_t i = 0;
     while (i < motUtf8.size()) {
         char32_t point = 0;
         if (!pages::LireUtf8(motUtf8, i, point)) {
-            return Refus("texte UTF-8 invalide");
+            return Refus(Motif::Utf8Invalide, "texte UTF-8 invalide");
         }
         char octet = 0;
         std::string erreur;
         if (!Convertir(point, octet, erreur)) {
-            return Refus(erreur);
+            return Refus(Motif::CaractereRefuse, erreur);
         }
         mot1252 += octet;
     }
@@ -164,6 +165,7 @@ void PreparationMot::Octet(char octet) {
     char32_t point = 0;
     if (!pages::LireUtf8(sequence_, i, point) || i != sequence_.size()) {
         erreur_ = "texte UTF-8 invalide";
+        motif_ = Motif::Utf8Invalide;
         return;
     }
     sequence_.clear();
@@ -197,13 +199,13 @@ void PreparationMot::Point(char32_t point) {
 MotPrepare PreparationMot::Finir(std::string& donne) const {
     donne = Rogner(donne_);
     if (!erreur_.empty()) {
-        return Refus(erreur_);
+        return Refus(motif_, erreur_);
     }
     if (!sequence_.empty()) {
-        return Refus("texte UTF-8 invalide");
+        return Refus(Motif::Utf8Invalide, "texte UTF-8 invalide");
     }
     if (!commence_) {
-        return Refus("mot vide");
+        return Refus(Motif::Vide, "mot vide");
     }
     MotPrepare prepare;
     prepare.accepte = true;
@@ -212,4 +214,4 @@ MotPrepare PreparationMot::Finir(std::string& donne) const {
     return prepare;
 }
 
-} // namespace cli
+} // namespace texte
