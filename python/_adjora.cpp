@@ -37,6 +37,7 @@ struct Classes {
 };
 
 Classes classes;
+std::string messageTronque; // the MotTronque warning's text
 
 PyObject* Garder(const py::handle& objet) {
     Py_INCREF(objet.ptr());
@@ -53,6 +54,7 @@ void Installer(const py::dict& d) {
     }
     classes.raison = Garder(d["_raison_refus"]);
     classes.tronque = Garder(d["MotTronque"]);
+    messageTronque = d["_TRONQUE"].cast<std::string>();
     classes.occupe = Garder(d["LexiquesOccupes"]);
     classes.introuvable = Garder(d["DossierIntrouvable"]);
     classes.erreur = Garder(d["ErreurAdjora"]);
@@ -97,8 +99,7 @@ void VerifierInstalle() {
 }
 
 void AvertirTronque() {
-    if (PyErr_WarnEx(classes.tronque, "mot de plus de 50 caractères : seuls les 50 premiers sont analysés",
-                     2) < 0) {
+    if (PyErr_WarnEx(classes.tronque, messageTronque.c_str(), 2) < 0) {
         throw py::error_already_set();
     }
 }
@@ -390,14 +391,15 @@ class Lexiques {
         return resultats;
     }
 
-    // One CoNLL-U line without its line break, rewritten; None when it is to
-    // be copied as it is (not valid for the library: see raison_refus).
-    py::object Conllu(const py::handle& objet, bool explication) const {
+    // One CoNLL-U line without its line break: (0, the line rewritten or
+    // copied), (1, rewritten from a form cut at 50 characters), or (-1, None)
+    // when the form cannot be analysed (the caller copies the line).
+    py::tuple Conllu(const py::handle& objet, bool explication) const {
         PyObject* ligne = Mot(objet, "");
         Py_ssize_t taille = 0;
         const char* utf8 = EnUtf8(ligne, &taille);
         if (utf8 == nullptr) {
-            return py::none();
+            return py::make_tuple(-1, py::none());
         }
         std::string sortie(static_cast<std::size_t>(taille) + 256, '\0');
         std::size_t requis = 0;
@@ -415,12 +417,12 @@ class Lexiques {
         }
         verrou.unlock();
         if (statut == ADJORA_ERREUR_UTF8 || statut == ADJORA_ERREUR_CARACTERE) {
-            return py::none();
+            return py::make_tuple(-1, py::none());
         }
         if (statut < 0) {
             LeverStatut(statut);
         }
-        return py::str(sortie.c_str());
+        return py::make_tuple(statut == ADJORA_MOT_TRONQUE ? 1 : 0, py::str(sortie.c_str()));
     }
 
   private:
@@ -500,7 +502,7 @@ PYBIND11_MODULE(_adjora, m) {
              "(other Python threads run meanwhile). A refused word raises ValueError or\n"
              "TypeError naming its position (\"mot 3 : ...\"), and nothing is returned.")
         .def("_conllu_ligne", &Lexiques::Conllu, py::arg("ligne"), py::arg("explication") = false,
-             "_conllu_ligne(ligne: str, explication: bool = False) -> str | None")
+             "_conllu_ligne(ligne: str, explication: bool = False) -> tuple[int, str | None]")
         .def("rapports", &Lexiques::Rapports,
              "rapports() -> list[tuple[str, str]]\n\n"
              "Lexicon reports of the last load: (file, French message) pairs.")

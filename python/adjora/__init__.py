@@ -218,6 +218,22 @@ def _raison_refus(mot: str) -> str:
     return "mot vide"
 
 
+_TRONQUE = "mot de plus de 50 caractères : seuls les 50 premiers sont analysés"
+
+
+def _forme_conllu(ligne: str) -> str:
+    """The form a CoNLL-U word line has analysed: FORM, or the CorrectForm of
+    its MISC column when FEATS holds Typo=Yes."""
+    colonnes = ligne.split("\t")
+    if len(colonnes) != 10:
+        return ligne
+    if "Typo=Yes" in colonnes[5].split("|"):
+        for element in colonnes[9].split("|"):
+            if element.startswith("CorrectForm="):
+                return element[len("CorrectForm="):]
+    return colonnes[1]
+
+
 def _couper_fin(ligne: str) -> Tuple[str, str]:
     """A line without its line break (LF or CR LF), and that break."""
     fin = ""
@@ -271,9 +287,13 @@ class Adjora(_adjora.Lexiques):
             if not isinstance(ligne, str):
                 raise TypeError(f"ligne {numero} : la ligne doit être une chaîne (str), pas {type(ligne).__name__}")
             corps, fin = _couper_fin(ligne)
-            sortie = self._conllu_ligne(corps, explication)
+            code, sortie = self._conllu_ligne(corps, explication)
+            if code == 1:
+                warnings.warn(MotTronque(f"ligne {numero} : {_TRONQUE}"), stacklevel=2)
             if sortie is None:
-                warnings.warn(LigneCopiee(f"ligne {numero} : {_raison_refus(corps)}"), stacklevel=2)
+                raison = _raison_refus(_forme_conllu(corps))
+                warnings.warn(LigneCopiee(f"ligne {numero} : forme laissée telle quelle : {raison}"),
+                              stacklevel=2)
                 sortie = corps
             yield sortie + fin
 

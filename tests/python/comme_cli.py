@@ -13,6 +13,7 @@ fewer than 20 cases compared fails.
 usage: comme_cli.py ADJORA_CLI CASES_DIR"""
 import json
 import os
+import re
 import subprocess
 import sys
 import warnings
@@ -38,7 +39,8 @@ def lire(cas, nom):
 
 
 def options(cas):
-    """The case's arguments as (mode, explication, folder, words); words None for standard input."""
+    """The case's run: mode, explication, folder, adjora-cli's arguments but
+    --format, and the words or files (none: standard input)."""
     if lire(cas, "entree") is not None or lire(cas, "sortie") is not None:
         raise NonComparable("special input or output")
     arguments = lire(cas, "args").decode().split("\n")
@@ -48,34 +50,43 @@ def options(cas):
     dossier = None
     if jeu != "defaut":
         dossier = os.path.join(LEXIQUES, jeu)
-    mode = "mots"
+    modes = []
     explication = False
+    format_ = "tsv"
+    gardes = []
     mots = []
     reste = list(arguments)
     while reste:
         argument = reste.pop(0)
         if argument == "--":
             mots += reste
+            gardes += [argument] + reste
             break
         if argument in ("--conllu", "--formes"):
-            mode = argument[2:]
+            modes.append(argument[2:])
         elif argument == "--explication":
             explication = True
-        elif argument in ("--format", "--lexiques") and reste:
-            valeur = reste.pop(0)
-            if argument == "--lexiques":
-                dossier = os.path.join(cas, valeur)
-        elif argument.startswith("--format=") and argument != "--format=":
-            pass
+        elif argument == "--format" and reste:
+            format_ = reste.pop(0)
+            continue
+        elif argument.startswith("--format="):
+            format_ = argument[len("--format="):]
+            continue
+        elif argument == "--lexiques" and reste:
+            dossier = os.path.join(cas, reste[0])
+            gardes.append(argument)
+            argument = reste.pop(0)
         elif argument.startswith("-") and argument != "-":
             raise NonComparable(f"option {argument}")
         else:
             mots.append(argument)
-    return mode, explication, dossier, arguments, mots
+        gardes.append(argument)
+    if format_ not in ("tsv", "jsonl") or len(modes) > 1 or (modes == ["conllu"] and format_ == "jsonl"):
+        raise NonComparable("usage error")
+    return (modes or ["mots"])[0], explication, dossier, gardes, mots
 
 
 def lancer_cli(cas, arguments, jsonl):
-    arguments = [a for a in arguments if not a.startswith("--format")]
     if jsonl:
         arguments = ["--format", "jsonl"] + arguments
     jeu = (lire(cas, "lexiques") or b"mini").decode().strip()
@@ -173,22 +184,29 @@ def entrees_conllu(cas, fichiers):
 def comparer_conllu(cas, explication, lexiques, arguments, fichiers):
     fin = lancer_cli(cas, arguments, False)
     sortie = []
+    messages = []
     for octets in entrees_conllu(cas, fichiers):
         lignes = [l + b"\n" for l in octets.split(b"\n")]
         lignes[-1] = lignes[-1][:-1]
         textes = [l.decode("utf-8", "surrogateescape") for l in lignes]
-        with warnings.catch_warnings():
-            warnings.simplefilter("ignore", adjora.LigneCopiee)
+        with warnings.catch_warnings(record=True) as avertis:
+            warnings.simplefilter("always")
             sortie += [t.encode("utf-8", "surrogateescape") for t in lexiques.conllu(textes, explication)]
+        messages += [str(a.message) for a in avertis]
+    stderr = fin.stderr.decode("utf-8", "replace").splitlines()
+    erreurs = [f"adjora-cli did not write: {m}" for m in messages
+               if not any(s.endswith(m) for s in stderr) and "mot de plus de" not in m]
+    erreurs += [f"adjora-cli did not cut: {m}" for m in messages
+                if "mot de plus de" in m and not any(m.split(" : ")[0] + " : mot de " in s for s in stderr)]
     obtenu = b"".join(sortie)
     if obtenu == fin.stdout:
-        return [], fin.stderr
+        return erreurs, fin.stderr
     attendues = fin.stdout.split(b"\n")
     obtenues = obtenu.split(b"\n")
     for numero, (a, o) in enumerate(zip(attendues, obtenues), 1):
         if a != o:
-            return [f"line {numero}:\n  adjora-cli {a[:300]!r}\n  module     {o[:300]!r}"], fin.stderr
-    return [f"{len(obtenues)} lines, adjora-cli wrote {len(attendues)}"], fin.stderr
+            return erreurs + [f"line {numero}:\n  adjora-cli {a[:300]!r}\n  module     {o[:300]!r}"], fin.stderr
+    return erreurs + [f"{len(obtenues)} lines, adjora-cli wrote {len(attendues)}"], fin.stderr
 
 
 def comparer(cas):
@@ -205,12 +223,14 @@ def comparer(cas):
             erreurs, stderr = comparer_conllu(cas, explication, lexiques, arguments, mots)
         else:
             erreurs, stderr = comparer_mots(cas, mode, explication, lexiques, arguments, mots)
-    rapports = [a.message for a in avertis if issubclass(a.category, adjora.AvertissementLexique)]
-    texte = stderr.decode("utf-8", "replace")
-    erreurs += [f"adjora-cli did not report {r.fichier}" for r in rapports
-                if os.path.basename(r.fichier) not in texte]
-    if not rapports and "* FICHIER" in texte:
-        erreurs.append("adjora-cli reported a lexicon, the module did not")
+    # The library reads paradigmes.lex when there is one; adjora-cli --formes
+    # also reports it missing.
+    rapportes = {os.path.basename(a.message.fichier) for a in avertis
+                 if issubclass(a.category, adjora.AvertissementLexique)} - {"paradigmes.lex"}
+    fichiers = re.findall(r"^\* FICHIER : (.*?)(?: \([^)]*\))?$", stderr.decode("utf-8", "replace"), re.MULTILINE)
+    nommes = {os.path.basename(f) for f in fichiers} - {"paradigmes.lex"}
+    if rapportes != nommes:
+        erreurs.append(f"lexicon reports: module {sorted(rapportes)}, adjora-cli {sorted(nommes)}")
     return erreurs
 
 
