@@ -175,18 +175,22 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${ADJORA_MAINTENEUR_NOM} <${ADJORA_MAINTENE
 set(CPACK_DEBIAN_PACKAGE_SECTION "text")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# libadjora1's package shlibs (the symbols file comes with it); dpkg-shlibdeps
-# finds libadjora.so.1 among the files being packaged.
-set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
-set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
-# The Python extension links libadjora.so.1, packaged beside it: dpkg-shlibdeps
-# finds it in the build tree (its dependency is written out below).
+# libadjora1 ships its shlibs and symbols files (control members) and the
+# ldconfig trigger, so CPack neither generates shlibs nor adds ldconfig calls to
+# maintainer scripts; its own dependencies come from dpkg-shlibdeps, run by
+# cmake/PaquetBibliotheque.cmake at packaging time. The Python extension links
+# libadjora.so.1, packaged beside it: dpkg-shlibdeps finds it in the build tree
+# (the dependency on libadjora1 is written out below).
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
+set(CPACK_DEBIAN_BIBLIOTHEQUE_PACKAGE_SHLIBDEPS OFF)
 if(TARGET libadjora)
   get_target_property(dossier_bibliotheque libadjora LIBRARY_OUTPUT_DIRECTORY)
   if(NOT dossier_bibliotheque)
     get_target_property(dossier_bibliotheque libadjora BINARY_DIR)
   endif()
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS "${dossier_bibliotheque}")
+  set(CPACK_ADJORA_BIBLIOTHEQUE_CONSTRUITE "${dossier_bibliotheque}/libadjora.so.1")
+  set(CPACK_PROJECT_CONFIG_FILE "${PROJECT_SOURCE_DIR}/cmake/PaquetBibliotheque.cmake")
 endif()
 set(ADJORA_VERSION_EXACTE "(= ${PROJECT_VERSION})")
 set(ADJORA_DESCRIPTION_COMMUNE
@@ -211,8 +215,8 @@ This package holds the exception lexicons, the paradigm lexicon and the help
 file that the programs and the library read.")
 
 set(CPACK_DEBIAN_BIBLIOTHEQUE_PACKAGE_SECTION "libs")
-set(CPACK_DEBIAN_BIBLIOTHEQUE_PACKAGE_DEPENDS "adjora-data ${ADJORA_VERSION_EXACTE}")
-set(CPACK_DEBIAN_BIBLIOTHEQUE_PACKAGE_CONTROL_EXTRA
+set(CPACK_ADJORA_BIBLIOTHEQUE_DEPENDS "adjora-data ${ADJORA_VERSION_EXACTE}")
+set(CPACK_DEBIAN_BIBLIOTHEQUE_PACKAGE_CONTROL_EXTRA "${ADJORA_PAQUET_SOURCE}/libadjora1/shlibs"
   "${ADJORA_PAQUET_SOURCE}/libadjora1/symbols" "${ADJORA_PAQUET_SOURCE}/libadjora1/triggers")
 set(CPACK_DEBIAN_BIBLIOTHEQUE_DESCRIPTION "lemmatiser for French qualifying adjectives - library
 ${ADJORA_DESCRIPTION_COMMUNE}

@@ -86,6 +86,7 @@ def verifier_paquet(chemin, ligne, racine):
     liste = executer(["sh", "-c", f"dpkg-deb --ctrl-tarfile '{chemin}' | tar -t"])[0].split()
     erreurs += [f"no control member {m}" for m in membres.split() if m != "-" and f"./{m}" not in liste]
     dossier = os.path.join(racine, nom)
+    os.makedirs(dossier)
     executer(["dpkg", "-x", chemin, dossier])
     erreurs += [f"does not hold {f}" for f in fichiers.split() if not glob.glob(os.path.join(dossier, f), recursive=True)]
     executer(["dpkg", "-x", chemin, os.path.join(racine, "tout")])
