@@ -29,11 +29,11 @@ struct Classes {
     PyObject* explications = nullptr;
     PyObject* genres[4] = {};
     PyObject* nombres[4] = {};
-    PyObject* raison = nullptr;       // raison(mot) -> why the word is refused
-    PyObject* tronque = nullptr;      // warning category for a word cut at 50 characters
-    PyObject* occupe = nullptr;       // exception: another folder's lexicons are open
-    PyObject* introuvable = nullptr;  // exception: missing data folder
-    PyObject* erreur = nullptr;       // base exception of the package
+    PyObject* raison = nullptr;      // raison(mot) -> why the word is refused
+    PyObject* tronque = nullptr;     // warning category for a word cut at 50 characters
+    PyObject* occupe = nullptr;      // exception: another folder's lexicons are open
+    PyObject* introuvable = nullptr; // exception: missing data folder
+    PyObject* erreur = nullptr;      // base exception of the package
 };
 
 Classes classes;
@@ -76,8 +76,7 @@ void VerifierInstalle() {
     if (statut == ADJORA_PAS_UN_MOT) {
         Lever(PyExc_ValueError, prefixe + "mot vide");
     }
-    py::object raison = py::reinterpret_steal<py::object>(
-        PyObject_CallOneArg(classes.raison, mot));
+    py::object raison = py::reinterpret_steal<py::object>(PyObject_CallOneArg(classes.raison, mot));
     if (!raison) {
         throw py::error_already_set();
     }
@@ -267,7 +266,8 @@ class Lexiques {
         std::string chemin;
         const bool defaut = dossier.is_none();
         if (!defaut) {
-            chemin = py::str(py::module_::import("os").attr("fsdecode")(dossier)).cast<std::string>();
+            chemin =
+                py::str(py::module_::import("os").attr("fsdecode")(dossier)).cast<std::string>();
         }
         adjora_statut statut = ADJORA_OK;
         {
@@ -331,7 +331,8 @@ class Lexiques {
         adjora_statut statut = ADJORA_OK;
         {
             std::shared_lock verrou(verrou_);
-            statut = adjora_analyser(Handle(), utf8, explication ? ADJORA_EXPLICATION : 0u, &resultat);
+            statut =
+                adjora_analyser(Handle(), utf8, explication ? ADJORA_EXPLICATION : 0u, &resultat);
         }
         Verifier(mot, statut, "");
         return EnAnalyse(mot, resultat.lemme, resultat.genre, resultat.nombre, resultat.regles,
@@ -357,7 +358,8 @@ class Lexiques {
 
     py::list AnalyserLot(const py::handle& mots, bool explication) const {
         if (PyUnicode_Check(mots.ptr()) || PyBytes_Check(mots.ptr())) {
-            Lever(PyExc_TypeError, "analyser_lot attend des mots (une liste, un itérable), pas une chaîne");
+            Lever(PyExc_TypeError,
+                  "analyser_lot attend des mots (une liste, un itérable), pas une chaîne");
         }
         std::vector<PyObject*> objets;
         py::list gardes; // keeps the words alive while the GIL is released
@@ -496,7 +498,8 @@ PYBIND11_MODULE(_adjora, m) {
              "formes(mot: str, explication: bool = False) -> Formes\n\n"
              "The four forms of the adjective of any form (as adjora-cli --formes gives them):\n"
              "each cell a tuple, main form first. Errors as analyser().")
-        .def("analyser_lot", &Lexiques::AnalyserLot, py::arg("mots"), py::arg("explication") = false,
+        .def("analyser_lot", &Lexiques::AnalyserLot, py::arg("mots"),
+             py::arg("explication") = false,
              "analyser_lot(mots: Iterable[str], explication: bool = False) -> list[Analyse]\n\n"
              "analyser() over every word, in order, the GIL released for the whole batch\n"
              "(other Python threads run meanwhile). A refused word raises ValueError or\n"

@@ -6,7 +6,8 @@
 prefix of their own (DESTDIR), then imports adjora from there in a fresh
 interpreter: the installed package, its stubs and py.typed must be there, and
 the module with no folder given must read the lexicons installed beside the
-library (a word appended to the installed list H comes back invariable).
+library (a word appended to the installed list H comes back invariable), the
+library being found through a link to its folder (as /lib -> usr/lib).
 
 usage: installe.py BUILD_DIR"""
 import glob
@@ -44,8 +45,10 @@ def principal():
             sys.exit(f"FAIL: libadjora.so.1 installed {len(bibliotheques)} times")
         with open(os.path.join(racine, "share/adjora/except_H.lex"), "ab") as liste:
             liste.write(f"\n{MARQUE}\n".encode())
-        env = {"PATH": os.environ["PATH"], "PYTHONPATH": os.path.dirname(paquet[0]),
-               "LD_LIBRARY_PATH": os.path.dirname(bibliotheques[0]), "PYTHONDONTWRITEBYTECODE": "1"}
+        # The loader finds the library through a link, as /lib -> usr/lib.
+        lien = os.path.join(dest, "lien")
+        os.symlink(os.path.dirname(bibliotheques[0]), lien)
+        env = {"PATH": os.environ["PATH"], "LD_LIBRARY_PATH": lien, "PYTHONDONTWRITEBYTECODE": "1"}
         for variable in ("LD_PRELOAD", "ASAN_OPTIONS"):
             if variable in os.environ:
                 env[variable] = os.environ[variable]
