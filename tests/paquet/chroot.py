@@ -131,7 +131,12 @@ def principal():
         os.makedirs(racine)
         executer(["tar", "-C", racine, "-xpf", BASE])
         installer(racine, paquets)
-        print(verifier(racine))
+        # The programs find their data from /proc/self/exe.
+        executer(["mount", "-t", "proc", "proc", os.path.join(racine, "proc")])
+        try:
+            print(verifier(racine))
+        finally:
+            executer(["umount", os.path.join(racine, "proc")])
     print(f"ok chroot: {', '.join(os.path.basename(p) for p in paquets)}")
 
 
