@@ -112,20 +112,16 @@ const char* EnUtf8(PyObject* texte, Py_ssize_t* taille) {
     return utf8;
 }
 
-// An instance of a NamedTuple class from the tuple of its values.
-py::object Instance(PyObject* classe, const py::object& valeurs) {
-    py::tuple arguments = py::make_tuple(valeurs);
-    PyObject* instance =
-        PyTuple_Type.tp_new(reinterpret_cast<PyTypeObject*>(classe), arguments.ptr(), nullptr);
-    if (instance == nullptr) {
-        throw py::error_already_set();
+// A new tuple of `taille` items, owned; of the class given when it is one of
+// the package's NamedTuple classes (allocated as tuple.__new__ would).
+py::object NouveauTuple(Py_ssize_t taille, PyObject* classe = nullptr) {
+    PyObject* tuple = nullptr;
+    if (classe == nullptr) {
+        tuple = PyTuple_New(taille);
+    } else {
+        PyTypeObject* type = reinterpret_cast<PyTypeObject*>(classe);
+        tuple = type->tp_alloc(type, taille);
     }
-    return py::reinterpret_steal<py::object>(instance);
-}
-
-// A new tuple of `taille` items, owned.
-py::object NouveauTuple(Py_ssize_t taille) {
-    PyObject* tuple = PyTuple_New(taille);
     if (tuple == nullptr) {
         throw py::error_already_set();
     }
@@ -197,7 +193,7 @@ py::object EnAnalyse(PyObject* mot, const char* lemme, int genre, int nombre,
     if (genre < 0 || genre > 3 || nombre < 0 || nombre > 3) {
         Lever(classes.erreur, "code de genre ou de nombre inconnu");
     }
-    py::object valeurs = NouveauTuple(6);
+    py::object valeurs = NouveauTuple(6, classes.analyse);
     Placer(valeurs, 0, py::reinterpret_borrow<py::object>(mot));
     Placer(valeurs, 1, Chaine(lemme));
     Placer(valeurs, 2, py::reinterpret_borrow<py::object>(classes.genres[genre]));
@@ -208,7 +204,7 @@ py::object EnAnalyse(PyObject* mot, const char* lemme, int genre, int nombre,
     } else {
         Placer(valeurs, 5, Chaine(explication));
     }
-    return Instance(classes.analyse, valeurs);
+    return valeurs;
 }
 
 // The forms of a cell, or their explanations, as a tuple of str.
@@ -230,7 +226,7 @@ py::object TupleDeCellule(const adjora_cellule& cellule, bool explications) {
 }
 
 py::object EnFormes(PyObject* mot, const adjora_paradigme& p, bool avecExplications) {
-    py::object valeurs = NouveauTuple(7);
+    py::object valeurs = NouveauTuple(7, classes.formes);
     Placer(valeurs, 0, py::reinterpret_borrow<py::object>(mot));
     Placer(valeurs, 1, Chaine(p.lemme));
     for (int c = 0; c < 4; ++c) {
@@ -238,14 +234,14 @@ py::object EnFormes(PyObject* mot, const adjora_paradigme& p, bool avecExplicati
     }
     if (!avecExplications) {
         Placer(valeurs, 6, py::none());
-        return Instance(classes.formes, valeurs);
+        return valeurs;
     }
-    py::object textes = NouveauTuple(4);
+    py::object textes = NouveauTuple(4, classes.explications);
     for (int c = 0; c < 4; ++c) {
         Placer(textes, c, TupleDeCellule(p.cellules[c], true));
     }
-    Placer(valeurs, 6, Instance(classes.explications, textes));
-    return Instance(classes.formes, valeurs);
+    Placer(valeurs, 6, textes);
+    return valeurs;
 }
 
 // A word given to a call: a str, else TypeError.
