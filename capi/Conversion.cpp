@@ -37,6 +37,10 @@ std::size_t VersUtf8(std::string_view texte1252, char* sortie, std::size_t taill
     std::size_t n = 0;
     for (const char c : texte1252) {
         const auto octet = static_cast<unsigned char>(c);
+        if (octet < 0x80 && n + 1 < taille) { // ASCII, the common case
+            sortie[n++] = c;
+            continue;
+        }
         const char32_t point = octet < 0x80 ? octet : pages::kHaut1252[octet - 0x80];
         char octets[4];
         const std::size_t longueur = Encoder(point, octets);
@@ -52,10 +56,7 @@ std::size_t VersUtf8(std::string_view texte1252, char* sortie, std::size_t taill
 }
 
 adjora_statut PreparerMot(const char* motUtf8, std::string& mot1252) {
-    texte::PreparationMot preparation;
-    preparation.Ajouter(motUtf8);
-    std::string donne;
-    texte::MotPrepare prepare = preparation.Finir(donne);
+    texte::MotPrepare prepare = texte::PreparerMot(texte::Rogner(motUtf8));
     switch (prepare.motif) {
     case texte::Motif::Vide:
         return ADJORA_PAS_UN_MOT;

@@ -80,13 +80,8 @@ adjora_statut StatutLigne(const texte::LigneConllu& ligne) {
     return ligne.remarque.empty() ? ADJORA_OK : ADJORA_MOT_TRONQUE;
 }
 
-// A CR ending the line is kept out of the columns and written back, and a
-// line too long to be read whole is copied, as adjora-cli does.
+// A CR ending the line is kept out of the columns and written back.
 adjora_statut Reecrire(std::string_view ligne, unsigned options, std::string& sortie) {
-    if (ligne.size() > texte::LONGUEUR_LIGNE_CONLLU) {
-        sortie.assign(ligne);
-        return ADJORA_LIGNE_COPIEE;
-    }
     const bool retour = ligne.ends_with('\r');
     ligne.remove_suffix(retour ? 1 : 0);
     const bool explication = (options & ADJORA_EXPLICATION) != 0;
@@ -99,18 +94,30 @@ adjora_statut Reecrire(std::string_view ligne, unsigned options, std::string& so
     return StatutLigne(resultat);
 }
 
-adjora_statut Conllu(const char* ligne, unsigned options, char* sortie, size_t taille,
+// `texte` into the caller's buffer, or only the size it needs.
+adjora_statut Rendre(std::string_view texte, adjora_statut statut, char* sortie, size_t taille,
                      size_t* requis) {
-    std::string reecrite;
-    const adjora_statut statut = Reecrire(ligne, options, reecrite);
     if (requis != nullptr) {
-        *requis = reecrite.size() + 1;
+        *requis = texte.size() + 1;
     }
-    if (sortie == nullptr || taille < reecrite.size() + 1) {
+    if (sortie == nullptr || taille < texte.size() + 1) {
         return ADJORA_ERREUR_TAMPON;
     }
-    std::memcpy(sortie, reecrite.c_str(), reecrite.size() + 1);
+    std::memcpy(sortie, texte.data(), texte.size());
+    sortie[texte.size()] = '\0';
     return statut;
+}
+
+// A line too long to be read whole is copied as it is, as adjora-cli does.
+adjora_statut Conllu(const char* ligne, unsigned options, char* sortie, size_t taille,
+                     size_t* requis) {
+    const std::string_view donnee(ligne);
+    if (donnee.size() > texte::LONGUEUR_LIGNE_CONLLU) {
+        return Rendre(donnee, ADJORA_LIGNE_COPIEE, sortie, taille, requis);
+    }
+    std::string reecrite;
+    const adjora_statut statut = Reecrire(donnee, options, reecrite);
+    return Rendre(reecrite, statut, sortie, taille, requis);
 }
 
 } // namespace

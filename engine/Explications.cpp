@@ -101,9 +101,10 @@ void AjouterExplication(const char* texte) {
     if (texte == nullptr) {
         return;
     }
-    std::size_t fin = strnlen(BufExplication, TAILLE_EXPLICATION - 1);
-    while (fin < TAILLE_EXPLICATION - 1 && *texte != '\0') {
-        BufExplication[fin++] = *texte++;
-    }
-    BufExplication[fin] = '\0';
+    // One copy: this thread's buffer is looked up once, not per character.
+    char* tampon = BufExplication;
+    const std::size_t fin = strnlen(tampon, TAILLE_EXPLICATION - 1);
+    const std::size_t n = strnlen(texte, TAILLE_EXPLICATION - 1 - fin);
+    std::memcpy(tampon + fin, texte, n);
+    tampon[fin + n] = '\0';
 }

@@ -68,6 +68,11 @@ constexpr int VersOctet(char32_t point, TableHaute haut) {
     if (point < 0x80) {
         return static_cast<int>(point);
     }
+    // Latin-1 code points first where they are their own byte (all of them
+    // from U+00A0 in Windows-1252); a code page holds each point once.
+    if (point < 0x100 && haut[point - 0x80] == point) {
+        return static_cast<int>(point);
+    }
     for (int i = 0; i < 128; ++i) {
         if (haut[i] == point) {
             return 0x80 + i;

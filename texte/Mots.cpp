@@ -43,6 +43,10 @@ MotPrepare Refus(Motif motif, std::string raison) {
 // The lower-case Windows-1252 byte of one code point of a word, or the reason
 // it is refused.
 bool Convertir(char32_t point, char& octet, std::string& erreur) {
+    if (point > 0x20 && point < 0x7F) { // printable ASCII, the common case
+        octet = static_cast<char>(EnMinuscule(point));
+        return true;
+    }
     if (EstControle(point)) {
         erreur = "caractère de contrôle " + NomUnicode(point) + " refusé";
         return false;
@@ -110,22 +114,28 @@ MotPrepare PreparerMot(std::string_view motUtf8) {
         return Refus(Motif::Vide, "mot vide");
     }
     std::string mot1252;
+    mot1252.reserve(std::min(motUtf8.size(), LONGUEUR_ANALYSEE));
+    std::string erreur;
+    std::size_t caracteres = 0;
     std::size_t i = 0;
     while (i < motUtf8.size()) {
-        char32_t point = 0;
-        if (!pages::LireUtf8(motUtf8, i, point)) {
+        char32_t point = static_cast<unsigned char>(motUtf8[i]);
+        if (point < 0x80) {
+            ++i;
+        } else if (!pages::LireUtf8(motUtf8, i, point)) {
             return Refus(Motif::Utf8Invalide, "texte UTF-8 invalide");
         }
         char octet = 0;
-        std::string erreur;
         if (!Convertir(point, octet, erreur)) {
             return Refus(Motif::CaractereRefuse, erreur);
         }
-        mot1252 += octet;
+        if (++caracteres <= LONGUEUR_ANALYSEE) {
+            mot1252 += octet;
+        }
     }
     MotPrepare prepare;
     prepare.accepte = true;
-    prepare.remarque = Remarque(mot1252.size());
+    prepare.remarque = Remarque(caracteres);
     prepare.mot1252 = std::move(mot1252);
     return prepare;
 }

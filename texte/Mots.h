@@ -29,7 +29,8 @@ struct MotPrepare {
     std::string remarque;       // French notice (UTF-8) when only part of the word is analysed
 };
 
-// Checks a UTF-8 word (already trimmed), lower-cases it and converts it.
+// Checks a UTF-8 word (already trimmed), lower-cases it and converts it; only
+// the characters the analysis sees are kept, however long the word.
 MotPrepare PreparerMot(std::string_view motUtf8);
 
 // The bytes of a long line's word that are written back as given.

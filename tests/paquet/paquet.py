@@ -32,6 +32,7 @@ def executer(commande, **options):
 def verifier_arbre(racine, prefixe, avec_ui):
     """The installed tree rooted at racine, which believes it lives at prefixe."""
     attendus = ["bin/adjora-cli", "share/man/man1/adjora-cli.1.gz", "share/adjora/Adjora.hlp",
+                "share/man/man3/adjora.3.gz", "include/adjora.h",
                 "share/doc/adjora/copyright", "share/doc/adjora/changelog.gz"]
     attendus += [f"share/adjora/except_{l}.lex" for l in "ABCDEFGH"] + ["share/adjora/paradigmes.lex"]
     if avec_ui:
@@ -54,7 +55,7 @@ def verifier_arbre(racine, prefixe, avec_ui):
     sortie, erreurs = executer([os.path.join(racine, "bin/adjora-cli"), "--formes", "vieilles"], cwd="/")
     assert not erreurs and sortie.split("\t")[2] == "vieux|vieil", f"no installed paradigms:\n{sortie}{erreurs}"
 
-    for page in glob.glob(os.path.join(racine, "share/man/man1/*.1.gz")):
+    for page in glob.glob(os.path.join(racine, "share/man/man*/*.gz")):
         texte = gzip.open(page, "rb").read()
         assert f"{prefixe}/share/adjora".encode() in texte, f"{page} does not name the data directory"
         if shutil.which("groff"):
