@@ -48,7 +48,7 @@ antimusulmane antimusulman
 antir‚publicaine antir‚publicain
 aquisextaine aquisextain
 aquitaine aquitain
-arabo-andalouse arabo-andalouse
+arabo-andalouse arabo-andalou
 arabo-musulmane arabo-musulman
 archi-fausse archi-faux
 archidioc‚saine archidioc‚sain
@@ -153,6 +153,7 @@ dioc‚saine dioc‚sain
 dive dive
 divine divin
 dominicaine dominicain
+douairiŠre douairiŠre
 douce doux
 douce-amŠre doux-amer
 douces-amŠre doux-amer
@@ -271,7 +272,7 @@ jama‹caine jama‹cain
 jama‹quaine jama‹quain
 jectisse jectisse
 jumelle jumeau
-juniore juniore
+juniore junior
 kalmouke kalmouk
 kanake kanak
 kazakhe kazakh
@@ -408,6 +409,7 @@ porcine porcin
 portocaine portocain
 portoricaine portoricain
 post‚rieure post‚rieur
+pouliniŠre pouliniŠre
 poupine poupin
 pourprine pourprin
 pr‚alpine pr‚alpin
@@ -421,7 +423,6 @@ pro-am‚ricaine pro-am‚ricain
 proam‚ricaine proam‚ricain
 prochaine prochain
 professe profe
-promiscue promiscue
 publique public
 pucelle puceau
 pure pur
@@ -514,6 +515,7 @@ taquine taquin
 targuie targuie
 tatare tatar
 taurine taurin
+tectrice tectrice
 texane texan
 tha‹e tha‹
 th‚baine th‚bain

@@ -81,7 +81,6 @@ aphylle
 apicole
 apocynac‚e
 apode
-aprŠs-vente
 apte
 aptŠre
 aquacole
@@ -116,7 +115,6 @@ autodidacte
 autofertile
 automate
 automobile
-avant-vente
 avicole
 axile
 balaise
@@ -260,7 +258,6 @@ d‚l‚bile
 d‚l‚tŠre
 delto‹de
 demi-grasse
-demi-queue
 d‚mocrate
 dense
 d‚shonnˆte
@@ -287,7 +284,6 @@ docŠte
 docile
 docte
 dolichoc‚phale
-douairiŠre
 dros‚rac‚e
 duba‹ote
 ductile
@@ -333,7 +329,6 @@ f‚brile
 femelle
 ferriprive
 fertile
-finsl‚rienne
 fissile
 floricole
 fluviatile
@@ -402,8 +397,6 @@ homophile
 homoptŠre
 homozygote
 honnˆte
-hors-cote
-hors-s‚rie
 horticole
 hostile
 humano‹de
@@ -671,7 +664,6 @@ pompette
 porphyrog‚nŠte
 porphyro‹de
 porte
-pouliniŠre
 pourrave
 pr‚adamite
 pr‚hensile
@@ -800,7 +792,6 @@ tartignolle
 tautomŠre
 tch‚r‚misse
 technophile
-tectrice
 telliŠre
 terricole
 t‚tonniŠre

@@ -18,7 +18,6 @@ ambleuse
 amortisseuse
 amuseuse
 approvisionneuse
-argilo-limoneuse
 arnaqueuse
 arpenteuse
 assainisseuse
@@ -128,7 +127,6 @@ envahisseuse
 ‚reinteuse
 ergoteuse
 esbroufeuse
-ethno-religieuse
 ‚tireuse
 extenseuse
 farceuse
@@ -187,7 +185,6 @@ jaseuse
 joueuse
 jouisseuse
 jugeuse
-lamineuse
 laveuse
 l‚cheuse
 l‚sineuse
@@ -216,7 +213,6 @@ nargueuse
 nicheuse
 niveleuse
 noceuse
-ol‚o-prot‚agineuse
 ouvreuse
 papillonneuse
 pardonneuse
@@ -295,12 +291,12 @@ rongeuse
 roucouleuse
 rouleuse
 rousp‚teuse
-sablo-argileuse
 sarcleuse
 saupoudreuse
 sauteuse
 s‚cheuse
 secoureuse
+s‚cr‚teuse
 sermonneuse
 siffleuse
 songeuse

@@ -28,8 +28,6 @@ amish - amish - amish amishs - amish amishs --
 anar - anar - anars - anars --
 andalou - andalouse - andalous - andalouses --
 angora - angora - angoras - angoras --
-annua - annua - annua - annua --
-annuus - annuus - annuus - annuus --
 ant‚natal - ant‚natale - ant‚natals - ant‚natales --
 anthracite - anthracite - anthracite - anthracite --
 anti-ƒge - anti-ƒge - anti-ƒge - anti-ƒge --
@@ -101,11 +99,10 @@ antitache - antitache - antitache antitaches - antitache antitaches --
 antitrust - antitrust - antitrust antitrusts - antitrust antitrusts --
 antivaccin antivaccins - antivaccin antivaccins - antivaccin antivaccins - antivaccin antivaccins --
 antivaccination - antivaccination - antivaccinations - antivaccinations --
-aprŠs-rasage - aprŠs-rasage - aprŠs-rasage aprŠs-rasages - aprŠs-rasage aprŠs-rasages --
-aprŠs-vente - aprŠs-vente - aprŠs-vente aprŠs-ventes - aprŠs-vente aprŠs-ventes --
+aprŠs-rasage - aprŠs-rasage - aprŠs-rasage - aprŠs-rasage --
+aprŠs-vente - aprŠs-vente - aprŠs-vente - aprŠs-vente --
 aquilin - aquilin - aquilins - aquilins --
-arabo-andalou - - arabo-andalous - --
-arabo-andalouse - arabo-andalouse - - arabo-andalouses --
+arabo-andalou - arabo-andalouse - arabo-andalous - arabo-andalouses --
 aranais - aranais - aranais - aranais --
 arawak - arawak - arawaks - arawaks --
 archi-faux - archi-fausse - archi-faux - archi-fausses --
@@ -126,6 +123,7 @@ autofocus - autofocus - autofocus - autofocus --
 autopropulseur - - autopropulseurs - --
 autos-couchettes - autos-couchettes - autos-couchettes - autos-couchettes --
 avant-coureur - avant-coureur - avant-coureurs - avant-coureurs --
+avant-vente - avant-vente - avant-vente - avant-vente --
 azygos - azygos - azygos - azygos --
 baba - baba - babas - babas --
 bad - bad - bad - bad --
@@ -230,14 +228,12 @@ cis-trans - cis-trans - cis-trans - cis-trans --
 cisso‹dal - cisso‹dale - cisso‹dals - cisso‹dales --
 citron - citron - citron - citron --
 claustro - claustro - claustros - claustros --
-clausus - clausus - clausus - clausus --
 clean - clean - clean cleans - clean cleans --
 cl‚mentin - cl‚mentine - cl‚mentins - cl‚mentines --
 client-serveur - client-serveur - client-serveur - client-serveur --
 co-auteur - co-auteure - co-auteurs - co-auteures --
 cockney - cockney - cockneys - cockneys --
 coi - coite - cois - coites --
-communis - communis - communis - communis --
 complet - complŠte - complets - complŠtes --
 compound - compound - compound - compound --
 compresseur - - compresseurs - --
@@ -255,7 +251,7 @@ cotien - cotienne - - cotiennes --
 couche-tard - couche-tard - couche-tard - couche-tard --
 couche-t“t - couche-t“t - couche-t“t - couche-t“t --
 country - country - country - country --
-couveuse - couveuse - couveuses - couveuses --
+couveuse - couveuse - - couveuses --
 couvi - - couvis - --
 cracra - cracra - cracra - cracra --
 crado - crado - crados - crados --
@@ -272,11 +268,12 @@ dateur - dateuse - dateurs - dateuses --
 d‚capiteur - d‚capiteuse - d‚capiteurs - d‚capiteuses --
 d‚chaux - - d‚chaux - --
 d‚gueu - d‚gueu - d‚gueux - d‚gueux --
-dei - dei - dei - dei --
 delta - delta - delta deltas - delta deltas --
 d‚mago - d‚mago - d‚magos - d‚magos --
 demi-cadratin - demi-cadratin - demi-cadratins - demi-cadratins --
 demi-gras - demi-gras - - --
+demi-queue - demi-queue - demi-queue - demi-queue --
+demi-sel - demi-sel - demi-sel - demi-sel --
 d‚mocrate-chr‚tien - d‚mocrate-chr‚tienne - d‚mocrates-chr‚tiens - d‚mocrates-chr‚tiennes --
 d‚presseur - - d‚presseurs - --
 design - design - design designs - design designs --
@@ -292,6 +289,7 @@ diurnal - diurnal - diurnaux - diurnaux --
 dive - dive - - dives --
 dompteur - dompteuse - dompteurs - dompteuses --
 donnant-donnant - donnant-donnant - donnant-donnant - donnant-donnant --
+douairiŠre - douairiŠre - - douairiŠres --
 doux - douce - doux - douces --
 doux-amer - douce-amŠre - doux-amers - douces-amŠres --
 dry - dry - dry drys - dry drys --
@@ -335,6 +333,7 @@ feuille-morte - feuille-morte - feuille-morte - feuille-morte --
 figulin - figuline - figulins - figulines --
 filasse - filasse - filasse - filasse --
 final - finale - finals finaux - finales --
+finsl‚rien - finsl‚rienne - - finsl‚riennes --
 flagada - flagada - flagadas - flagadas --
 flashy - flashy - flashy - flashy --
 flood - flood - flood floods - flood floods --
@@ -349,7 +348,6 @@ frais - fraŒche fraiche - frais - fraŒches fraiches --
 framboise - framboise - framboise - framboise --
 franc - franche franque - francs - franches franques --
 franc-ma‡on - franc-ma‡onne - francs-ma‡ons - franc-ma‡onnes --
-franca - franca - franca - franca --
 free-lance - free-lance - free-lance - free-lance --
 french - french - french - french --
 fr‚tillon - fr‚tillone - fr‚tillons - fr‚tillones --
@@ -375,7 +373,6 @@ go‹ - go‹ - go‹s - go‹s --
 go‹m - - go‹m - go‹m --
 golden - golden - golden - golden --
 gonzo - gonzo - gonzos - gonzos --
-good - good - good - good --
 gore - gore - gore gores - gore gores --
 gorge-de-pigeon - gorge-de-pigeon - gorge-de-pigeon - gorge-de-pigeon --
 goujonniŠre - goujonniŠre - - goujonniŠres --
@@ -402,25 +399,23 @@ han - han - hans - hans --
 haram - haram - haram harams - haram harams --
 hard - hard - hard - hard --
 hard-core - hard-core - hard-core - hard-core --
-haute-fid‚lit‚ - haute-fid‚lit‚ - - --
+haute-fid‚lit‚ - haute-fid‚lit‚ - haute-fid‚lit‚ - haute-fid‚lit‚ --
 hautefid‚lit‚ - hautefid‚lit‚ - hautefid‚lit‚s - hautefid‚lit‚s --
-hautes-fid‚lit‚s - - hautes-fid‚lit‚s - hautes-fid‚lit‚s --
 havane - havane - havane - havane --
 h‚breu - - h‚breux - --
 heimatlos - heimatlos - heimatlos - heimatlos --
 h‚t‚ro - h‚t‚ro - h‚t‚ros - h‚t‚ros --
 hi-fi - hi-fi - hi-fi - hi-fi --
 hifi - hifi - hifis - hifis --
-high - high - high - high --
 high-tech - high-tech - high-tech - high-tech --
 hightech - hightech - hightechs - hightechs --
 hip-hop - hip-hop - hip-hop - hip-hop --
 hippy - hippy - hippys hippies - hippies hippys --
 homo - homo - homos - homos --
 hors-concours - hors-concours - hors-concours - hors-concours --
-hors-cote - hors-cote - hors-cote hors-cotes - hors-cote hors-cotes --
-hors-s‚rie - hors-s‚rie - hors-s‚rie hors-s‚ries - hors-s‚rie hors-s‚ries --
-hors-sol - hors-sol - hors-sol hors-sols - hors-sol hors-sols --
+hors-cote - hors-cote - hors-cote - hors-cote --
+hors-s‚rie - hors-s‚rie - hors-s‚rie - hors-s‚rie --
+hors-sol - hors-sol - hors-sol - hors-sol --
 hot - hot - hot - hot --
 hutin - - hutins - --
 hype - hype - hype hypes - hype hypes --
@@ -474,8 +469,7 @@ jonquille - jonquille - jonquille - jonquille --
 joseph - joseph - josephs - josephs --
 joual - jouale - jouals - jouales --
 jovial - joviale - joviaux jovials - joviales --
-junior - junior - juniors - juniors --
-juniore - juniore - - juniores --
+junior - juniore junior - juniors - juniores juniors --
 kafir - kafir - kafirs - kafirs --
 kaki - kaki - kaki - kaki --
 kaputt - kaputt - kaputt - kaputt --
@@ -494,12 +488,10 @@ kouffar - kouffar - kouffars - kouffars --
 la‹c - - la‹cs - --
 lambda - lambda - lambda lambdas - lambda lambdas --
 lamineur - lamineuse - lamineurs - lamineuses --
-lamineux - - lamineux - --
 lanciŠre - lanciŠre - - lanciŠres --
 lanice - lanice - - lanices --
 lapon - laponne lapone - lapons - laponnes lapones --
 las - lasse - las - lasses --
-latere - latere - latere - latere --
 lat‚r‚ - lat‚r‚ - lat‚r‚ - lat‚r‚ --
 latina - latina - - latinas --
 latino - latino - latinos - latinos --
@@ -512,14 +504,11 @@ lie-de-vin - lie-de-vin - lie-de-vin - lie-de-vin --
 light - light - light lights - light lights --
 lilas - lilas - lilas - lilas --
 limite limites - limite limites - limite limites - limite limites --
-lini - lini - lini - lini --
 lipizzan - - lipizzans - --
 litho - litho - lithos - lithos --
 live - live - live lives - live lives --
 long-courrier - - long-courriers - --
-low - low - low - low --
 luo - luo - luos - luos --
-made - made - made - made --
 magenta - magenta - magenta - magenta --
 mahous - mahousse - mahous - mahousses --
 maigriot - maigriotte - maigriots - maigriottes --
@@ -545,7 +534,6 @@ mastic - mastic - mastic - mastic --
 mastoc - mastoc - mastoc - mastoc --
 maxi - maxi - maxi - maxi --
 maximum - maximum - maximums - maximums --
-mays - mays - mays - mays --
 m‚galo - m‚galo - m‚galos - m‚galos --
 melba - melba - melba melbas - melba melbas --
 melliflue - melliflue - melliflues - melliflues --
@@ -599,7 +587,6 @@ mytho - mytho - mythos - mythos --
 nacarat - nacarat - nacarat - nacarat --
 nagari - nagari - nagaris - nagaris --
 nahua - nahua - nahuas - nahuas --
-napus - napus - napus - napus --
 natal - natale - natals - natales --
 navajo - navajo - navajos - navajos --
 naval - navale - navals - navales --
@@ -613,7 +600,6 @@ n‚or‚ac - n‚or‚ac - n‚or‚acs - n‚or‚acs --
 neu-neu - neu-neu - - --
 neuneu - neuneu - neuneus - neuneus --
 neux-neux - - neux-neux - neux-neux --
-new - new - new - new --
 new-look - new-look - new-look - new-look --
 newlook - newlook - newlooks - newlooks --
 nickel - nickel - nickel - nickel --
@@ -633,6 +619,7 @@ offshore - offshore - offshore offshores - offshore offshores --
 ok - ok - ok - ok --
 olive - olive - olive - olive --
 omnisports - omnisports - omnisports - omnisports --
+on-line - on-line - on-line - on-line --
 open - open - open opens - open opens --
 open-source - open-source - open-source - open-source --
 operandi - - operandi - --
@@ -700,6 +687,7 @@ populi - populi - populi - populi --
 porno - porno - pornos - pornos --
 post-natal - post-natale - post-natals - post-natales --
 postnatal - postnatale - postnatals - postnatales --
+pouliniŠre - pouliniŠre - - pouliniŠres --
 pr‚curseur - pr‚curseuse pr‚curseure - pr‚curseurs - pr‚curseuses pr‚curseures --
 pr‚judiciaux - - pr‚judiciaux - --
 pr‚messager - - pr‚messagers - --
@@ -715,7 +703,7 @@ princeps - princeps - princeps - princeps --
 pro - pro - pros - pros --
 profe - professe - profes - professes --
 profiteur - profiteuse - profiteurs - profiteuses --
-promiscue - promiscue - - promiscues --
+promiscu - promiscue - - promiscues --
 prune - prune - prune - prune --
 pseud‚pigraphe - - pseud‚pigraphes - --
 punk - punk - punk punks - punk punks --
@@ -745,8 +733,7 @@ record - record - record - record --
 redissous - - redissous - --
 redistributeur - redistributrice - redistributeurs - redistributrices --
 redneck - redneck - rednecks - rednecks --
-redu - redu redue - redu redus - redu redues --
-red– - red– - red– - red– --
+red– - redue - redus - redues --
 r‚gal - r‚gale - r‚gals - r‚gales --
 reggae - reggae - reggae reggaes - reggae reggaes --
 r‚glo - r‚glo - r‚glo r‚glos - r‚glo r‚glos --
@@ -783,13 +770,11 @@ sacramental - sacramental - sacramentaux - sacramentaux --
 sado-maso - sado-maso - sado-masos - sado-masos --
 safran - safran - safran - safran --
 sans-allure - sans-allure - sans-allure - sans-allure --
-sans-fil - sans-fil - sans-fil sans-fils - sans-fil sans-fils --
+sans-fil - sans-fil - sans-fil - sans-fil --
 sans-le-sou - sans-le-sou - sans-le-sou - sans-le-sou --
 saphir - saphir - saphir - saphir --
-sapiens - sapiens - sapiens - sapiens --
 sati - sati - satis - satis --
 satŒ - satŒ - satŒ - satŒ --
-sativum - sativum - sativum - sativum --
 saumon - saumon - saumon - saumon --
 schizo - schizo - schizos - schizos --
 schlass - schlass - schlass - schlass --
@@ -797,8 +782,7 @@ schnock - schnock - schnocks - schnocks --
 scratch - scratch - scratch - scratch --
 sec - sŠche - secs - sŠches --
 secret - secrŠte - secrets - secrŠtes --
-s‚cr‚teur - s‚cr‚trice - s‚cr‚teurs - s‚cr‚trices --
-s‚cr‚teuse - s‚cr‚teuse - - s‚cr‚teuses --
+s‚cr‚teur - s‚cr‚teuse s‚cr‚trice - s‚cr‚teurs - s‚cr‚teuses s‚cr‚trices --
 select - select - selects - selects --
 s‚l‚nieux - - s‚l‚nieux - --
 senestrorsum - senestrorsum - senestrorsum - senestrorsum --
@@ -824,7 +808,7 @@ sommant - - sommants - --
 soprano - soprano - sopranos soprani - soprani sopranos --
 sot - sotte - sots - sottes --
 sous-diagonale - sous-diagonale - - sous-diagonales --
-sous-palan - sous-palan - - --
+sous-palan - sous-palan - sous-palan - sous-palan --
 speed - speed - speed - speed --
 stand-by - stand-by - stand-by - stand-by --
 standard - standard - standard standards - standard standards --
@@ -832,6 +816,7 @@ standby - standby - standbys - standbys --
 stationnale - stationnale - - stationnales --
 sterling - sterling - sterling - sterling --
 subaigu - subaigu‰ subaige - subaigus - subaigu‰s subaiges --
+sud-est - sud-est - sud-est - sud-est --
 suit‚e - suit‚e - - suit‚es --
 sukuma - sukuma - sukumas - sukumas --
 super - super - super - super --
@@ -853,14 +838,12 @@ targui - - - --
 targuie - targuie - - --
 taupe - taupe - taupe - taupe --
 techno - techno - technos - technos --
+tectrice - tectrice - - tectrices --
 tegmental - tegmentale - tegmentals - tegmentales --
-tempera - tempera - tempera - tempera --
 temp‚ra - temp‚ra - temp‚ra - temp‚ra --
 tenseur - - tenseurs - --
 terre-…-terre - terre-…-terre - terre-…-terre - terre-…-terre --
 tˆte-de-nŠgre - tˆte-de-nŠgre - tˆte-de-nŠgre - tˆte-de-nŠgre --
-thaliana - thaliana - thaliana - thaliana --
-thuringiensis - thuringiensis - thuringiensis - thuringiensis --
 tiers - tierce - tiers - tierces --
 tiguidou - tiguidou - tiguidous - tiguidous --
 tof - tof - tof - tof --
@@ -895,7 +878,6 @@ tsoin-tsoin - tsoin-tsoin - tsoin-tsoin - tsoin-tsoin --
 tsointsoin - tsointsoin - tsointsoins - tsointsoins --
 tswana - tswana - tswanas - tswanas --
 tue-mouches - tue-mouches - tue-mouches - tue-mouches --
-tumefaciens - tumefaciens - tumefaciens - tumefaciens --
 turbo - turbo - turbo - turbo --
 turquoise - turquoise - turquoise - turquoise --
 tussah - tussah - tussahs - tussahs --
@@ -905,7 +887,6 @@ ultra - ultra - ultras - ultras --
 ultra-chic - ultra-chic - ultra-chics - ultra-chics --
 ultrachic - ultrachic - ultrachics - ultrachics --
 underground - underground - underground undergrounds - underground undergrounds --
-usitatissimum - usitatissimum - usitatissimum - usitatissimum --
 uzbek - uzbek - uzbeks - uzbeks --
 va-t-en-guerre - va-t-en-guerre - va-t-en-guerre - va-t-en-guerre --
 vacive - vacive - - vacives --
@@ -922,7 +903,8 @@ veveysan - veveysanne - veveysans - veveysannes --
 vid‚o - vid‚o - vid‚o vid‚os - vid‚o vid‚os --
 vieillot - vieillotte - vieillots - vieillottes --
 vieux vieil - vieille - vieux - vieilles --
-vif-argent - vif-argent - - --
+vieux-jeu - vieux-jeu - vieux-jeu - vieux-jeu --
+vif-argent - vif-argent - vif-argent - vif-argent --
 viking - viking - vikings - vikings --
 vilen‚ - - vilen‚s - --
 vintage - vintage - vintage vintages - vintage vintages --

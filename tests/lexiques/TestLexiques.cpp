@@ -1,48 +1,90 @@
 // SPDX-FileCopyrightText: 2026 Équipe Adjora
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The shipped lexicons over fixed samples of reference forms (seuils.tsv).
+// The shipped lexicons over fixed samples of reference forms, form by form:
+// every form gets the reference's answer, but the differences of ecarts.tsv.
+#include <set>
+
 #include "AdjoraConfig.h"
 #include "OutilsTest.h"
 
 namespace {
 
-// Percentages of right lemmas, genders and numbers over the forms of a sample
-// (form, lemma, gender m/f/e, number s/p/i, common 0/1; a form of several
-// analyses takes several lines and is scored on the one of its lemma).
-std::vector<double> Precision(const std::string& fichier, bool courantes) {
-    std::map<std::string, std::vector<std::vector<std::string>>> formes;
-    for (const auto& ligne : LireCas(fichier, 5)) {
-        if (!courantes || ligne.at(4) == "1") {
-            formes[ligne[0]].push_back(ligne);
-        }
+using Lignes = std::vector<std::vector<std::string>>;
+
+// The rows of a case file by their first field (a form of several analyses
+// takes several rows).
+std::map<std::string, Lignes> ParForme(const std::string& fichier, std::size_t colonnes) {
+    std::map<std::string, Lignes> formes;
+    for (const auto& ligne : LireCas(fichier, colonnes)) {
+        formes[ligne[0]].push_back(ligne);
     }
-    std::vector<double> justes(3);
-    for (const auto& [mot, references] : formes) {
-        const Resultat r = Analyser(mot);
-        const auto& cible = *std::find_if(references.begin(), references.end(), [&](auto& ref) {
-            return ref[1] == r.lemme || &ref == &references.back();
-        });
-        justes[0] += cible[1] == r.lemme;
-        justes[1] += cible.at(2)[0] == "mfee"[r.genre % 4];
-        justes[2] += cible.at(3)[0] == "spii"[r.nombre % 4];
-    }
-    for (double& j : justes) {
-        j = 100.0 * j / static_cast<double>(formes.size());
-    }
-    return justes;
+    return formes;
 }
 
-TEST_F(SansLexiques, SeulsLesLexiquesLivresAtteignentLesSeuils) {
-    for (bool livres : {false, true}) {
-        EXPECT_EQ(livres ? ChargerLexiques(ADJORA_DONNEES_BUILD) : "", "");
-        for (const auto& s : LireCas(ADJORA_CAS "/seuils.tsv", 5)) {
-            const auto p = Precision(ADJORA_CAS "/" + s[0], s.at(1) == "1");
-            const bool atteint = p[0] >= std::stod(s.at(2)) && p[1] >= std::stod(s.at(3)) &&
-                                 p[2] >= std::stod(s.at(4));
-            EXPECT_EQ(atteint, livres) << s[0] << (livres ? "" : " without lexicons") << ": lemma "
-                                       << p[0] << ", gender " << p[1] << ", number " << p[2];
+// The engine's answer as the case files write it: lemma, gender m/f/?/=, number s/p/?/=.
+std::vector<std::string> Reponse(const std::string& mot) {
+    const Resultat r = Analyser(mot);
+    const std::string genres = "mf?=";
+    const std::string nombres = "sp?=";
+    return {r.lemme, genres.substr(r.genre & 3, 1), nombres.substr(r.nombre & 3, 1)};
+}
+
+// A gender or number is right when it is the reference's, or undetermined or
+// invariable for a form of both (`les_deux`: e for genders, i for numbers).
+bool TraitJuste(const std::string& attendu, const std::string& obtenu,
+                const std::string& les_deux) {
+    if (attendu == les_deux) {
+        return obtenu == "?" || obtenu == "=";
+    }
+    return obtenu == attendu;
+}
+
+// Whether the answer is right for one of the form's analyses (form, lemma, gender, number...).
+bool Juste(const std::vector<std::string>& reponse, const Lignes& analyses) {
+    for (const auto& a : analyses) {
+        if (a[1] == reponse[0] && TraitJuste(a[2], reponse[1], "e") &&
+            TraitJuste(a[3], reponse[2], "i")) {
+            return true;
         }
+    }
+    return false;
+}
+
+std::string Texte(const std::vector<std::string>& champs, std::size_t debut, std::size_t fin) {
+    std::string texte;
+    for (std::size_t i = debut; i < fin; ++i) {
+        if (i > debut) {
+            texte += "/";
+        }
+        texte += champs[i];
+    }
+    return texte;
+}
+
+TEST_F(SansLexiques, ChaqueFormeALaReponseDeLaReferenceOuSonEcartListe) {
+    ASSERT_EQ(ChargerLexiques(ADJORA_DONNEES_BUILD), "");
+    const auto ecarts = ParForme(ADJORA_CAS "/ecarts.tsv", 5);
+    std::set<std::string> rencontres;
+    for (const std::string echantillon : {"echantillon.tsv", "signales.tsv"}) {
+        for (const auto& [mot, analyses] : ParForme(ADJORA_CAS "/" + echantillon, 5)) {
+            const auto reponse = Reponse(mot);
+            const auto ecart = ecarts.find(mot);
+            if (ecart == ecarts.end()) {
+                EXPECT_TRUE(Juste(reponse, analyses))
+                    << echantillon << ": " << mot << " gives " << Texte(reponse, 0, 3)
+                    << ", the reference " << Texte(analyses[0], 1, 4);
+                continue;
+            }
+            rencontres.insert(mot);
+            EXPECT_FALSE(Juste(reponse, analyses))
+                << mot << " now gets the reference's answer: take it out of ecarts.tsv";
+            EXPECT_EQ(Texte(reponse, 0, 3), Texte(ecart->second[0], 1, 4))
+                << mot << ": another answer than the one ecarts.tsv lists";
+        }
+    }
+    for (const auto& [mot, lignes] : ecarts) {
+        EXPECT_TRUE(rencontres.contains(mot)) << mot << " is listed in ecarts.tsv but in no sample";
     }
 }
 

@@ -82,12 +82,20 @@ def configurer():
     return reussit(*commande)
 
 
+def codage(chemin):
+    """Lexicon files are code page 850; every other file is UTF-8."""
+    if chemin.endswith(".lex"):
+        return "cp850"
+    return "utf-8"
+
+
 def verdict(chemin, avant, apres):
     """Plants one fault in the file, rebuilds, tests, and restores the file."""
-    original = open(chemin, encoding="utf-8").read()
+    original = open(chemin, encoding=codage(chemin), newline="").read()
     if texte(avant) not in original:
         return "TEXT NOT FOUND"
-    open(chemin, "w", encoding="utf-8").write(original.replace(texte(avant), texte(apres), 1))
+    fautif = original.replace(texte(avant), texte(apres), 1)
+    open(chemin, "w", encoding=codage(chemin), newline="").write(fautif)
     resultat = "NOT CAUGHT"
     if not construire():
         resultat = "DOES NOT BUILD"
@@ -95,7 +103,7 @@ def verdict(chemin, avant, apres):
         noms = echecs()
         if noms:
             resultat = "caught by " + ", ".join(noms)
-    open(chemin, "w", encoding="utf-8").write(original)
+    open(chemin, "w", encoding=codage(chemin), newline="").write(original)
     return resultat
 
 

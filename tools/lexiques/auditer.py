@@ -22,6 +22,7 @@ Usage: auditer.py [--lexiques DIR] [--cli PATH] [-o FILE]
 import argparse
 import collections
 import os
+import re
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -72,8 +73,21 @@ EPICENE = "épicène en -e rendu d'un seul genre"
 LIMITE = "épicène sans -e final rendu masculin (limite des règles)"
 AJOUT = "ajoutée du Lefff"
 COURANT = "adjectif courant"
+EUR_EUX = "masculin en -eur inconnu, masculin en -eux connu (liste F)"
+PARTICIPE_H = "participe passé dans la liste H"
+ETRANGER_H = "mot latin ou étranger dans la liste H"
+FEMININ_SEUL = "adjectif du seul féminin"
+COMPOSE_INVARIABLE = "composé invariable"
 SIGNES = {PLURIEL: 5, FINALE: 4, NOM: 4, NOM_F: 2, VOISIN: 3, CONTREDITE: 3, EPICENE: 3, AJOUT: 1,
-          LIMITE: 1, COURANT: 2}
+          LIMITE: 1, COURANT: 2, EUR_EUX: 6, PARTICIPE_H: 6, ETRANGER_H: 6, FEMININ_SEUL: 6,
+          COMPOSE_INVARIABLE: 6}
+
+# The shapes of a Latin or foreign word: Latin endings, letters and digraphs
+# that French spelling seldom uses.
+ETRANGER = re.compile(r"(us|um|is|ae|ii|ens|a)$|[kwy]|sh|oo|ee|ck|gh|th")
+# Endings that mark a feminine, and the masculines they come from.
+FINALES_FEMININES = [("ière", "ier"), ("trice", "teur"), ("euse", "eur"), ("euse", "eux"),
+                     ("ienne", "ien"), ("onne", "on"), ("ette", "et"), ("esse", "e")]
 
 PLIER = str.maketrans("âêîôûäëïöüè", "aeiouaeioué")
 
@@ -185,6 +199,7 @@ class Audit:
         self.courants = courants
         self.dicollecte = {f for f, ls in formes.items() if any(set(l.types) & set("ANP") for l in ls)}
         self.alphabet = sorted({c for f in self.dicollecte for c in f})
+        self.lemmes = {l.lemme for ls in formes.values() for l in ls}
         self.suspects = collections.defaultdict(lambda: {"signes": {}, "dit": set(), "lemmes": set()})
         self.absentes = collections.defaultdict(list)
 
@@ -216,6 +231,7 @@ class Audit:
                 self.formes_signes(cle, lemme, dit, lettre in "CDEFG", "s" in nombres and lettre != "H")
                 if lettre in "CG" and cle != lemme and finale_inconnue(cle, lemme):
                     self.signaler(cle, dit, FINALE, lemme=lemme)
+                self.signes_du_role(lettre, cle, lemme, dit)
                 v = self.lefff.verdict(cle, lemme, genres, nombres)
                 if v == ACCORD:
                     continue
@@ -228,6 +244,77 @@ class Audit:
                 elif cle not in self.suspects:
                     self.absentes[genre].append(f"{cle}  {dit} : {v}")
         return total
+
+    def connu(self, mot):
+        """A word either source knows, in any category."""
+        return mot in self.formes or mot in self.lefff.formes or mot in self.lefff.categories
+
+    def signes_du_role(self, lettre, cle, lemme, dit):
+        """Signs that only an entry of one list can carry."""
+        if lettre == "F" and self.eur_pour_eux(lemme):
+            self.signaler(cle, dit, EUR_EUX, lemme[:-3] + "eux", lemme)
+        if lettre == "H" and any("P" in l.types for l in self.formes.get(cle, ())):
+            self.signaler(cle, dit, PARTICIPE_H, lemme=lemme)
+        elif lettre == "H" and "participe" in self.lefff.categories.get(cle, ()):
+            self.signaler(cle, dit, PARTICIPE_H, lemme=lemme)
+        if lettre == "H" and "-" not in cle and not self.connu_du_lefff(cle) and ETRANGER.search(cle):
+            self.signaler(cle, dit, ETRANGER_H, lemme=lemme)
+        if lettre == "D" and self.sans_masculin(cle):
+            self.signaler(cle, dit, FEMININ_SEUL, "aucun masculin connu", lemme)
+
+    def connu_du_lefff(self, mot):
+        return mot in self.lefff.formes or mot in self.lefff.categories
+
+    def eur_pour_eux(self, lemme):
+        """True when a masculine in -eur is known to neither source as a word
+        of its own (a compound: its last part) while its -eux twin is."""
+        eux = lemme[:-3] + "eux"
+        eur_connu = lemme in self.lefff.formes or dernier(lemme) in self.lefff.formes
+        eux_connu = any(m in self.lemmes or m in self.lefff.formes for m in (eux, dernier(eux)))
+        return eux_connu and not eur_connu
+
+    def sans_masculin(self, mot):
+        """True when a word ends as a feminine whose masculine no source knows."""
+        for fin, masculin in FINALES_FEMININES:
+            if mot.endswith(fin) and len(mot) > len(fin) + 2:
+                return not any(self.connu(mot[: -len(fin)] + m)
+                               for f, m in FINALES_FEMININES if f == fin)
+        return False
+
+    def feminins_seuls(self):
+        """The lemmas whose every reference form is feminine, and the epicene
+        lemmas in a feminine ending whose masculine no source knows."""
+        par_lemme = collections.defaultdict(set)
+        for f, lignes in self.formes.items():
+            for l in lignes:
+                par_lemme[l.lemme].add(l.genre)
+        for lemme, genres in sorted(par_lemme.items()):
+            if genres == {"f"}:
+                self.signaler(lemme, "référence : formes féminines seulement", FEMININ_SEUL)
+            elif genres == {"e"} and lemme.endswith("e") and self.sans_masculin(lemme):
+                self.signaler(lemme, "référence : épicène", FEMININ_SEUL, "aucun masculin connu")
+
+    def composes_invariables(self, non_etiquetes):
+        """Compounds whose last part is a noun and no adjective, which the
+        reference inflects; compounds the Lefff leaves untagged (invariable)
+        that the reference lacks."""
+        par_lemme = collections.defaultdict(set)
+        for f, lignes in self.formes.items():
+            for l in lignes:
+                par_lemme[l.lemme].add((f, l.genre, l.nombre))
+        for lemme, formes in sorted(par_lemme.items()):
+            fin = dernier(lemme)
+            if "-" not in lemme or fin in self.formes or fin in self.lefff.formes:
+                continue
+            if "nc" not in self.lefff.categories.get(fin, ()):
+                continue
+            if formes != {(lemme, "e", "i")}:
+                dit = "formes " + ", ".join(sorted(f for f, _, _ in formes))
+                self.signaler(lemme, dit, COMPOSE_INVARIABLE, f"{fin} : nom", lemme)
+        for mot in sorted(non_etiquetes):
+            if "-" in mot and mot not in self.formes:
+                self.signaler(mot, "Lefff sans genre ni nombre", COMPOSE_INVARIABLE,
+                              "absent de la référence")
 
     def formes_signes(self, mot, lemme, dit, c_a_g, singulier):
         """The signs a word and its lemma carry whatever list holds them."""
@@ -323,6 +410,9 @@ def main():
     n_entrees = audit.entrees()
     n_formes = audit.formes_decidees()
     audit.epicenes()
+    audit.feminins_seuls()
+    brut = lefff.lire_extrait(sans_traits=("?", "?"))
+    audit.composes_invariables({f for f, ls in brut.items() if any(g == "?" for _, g, _ in ls)})
     audit.ajouts()
     libres, decides = lignes_suspects(audit.suspects, lire_decisions())
     with open(lefff.SORTIE_DEFAUT, encoding="utf-8") as f:
