@@ -17,8 +17,9 @@ engine as the adjora and adjora-cli programs, through libadjora.
     >>> adjora.formes("vieux").masculin_singulier
     ('vieux', 'vieil')
 
-The module functions use the installed lexicons, opened at the first call. To
-choose the folder, or to keep several calls on one set, open an `Adjora`:
+The module functions use the installed lexicons, opened at the first call
+(adjora.fermer() closes them). To choose the folder, open an `Adjora`; a
+process holds one folder's lexicons at a time (LexiquesOccupes otherwise):
 
     with adjora.Adjora("mes-lexiques") as lexiques:
         for r in lexiques.analyser_lot(mots):
@@ -62,7 +63,7 @@ __all__ = [
     "Adjora", "Analyse", "Formes", "Explications", "Genre", "Nombre",
     "ErreurAdjora", "DossierIntrouvable", "LexiquesOccupes",
     "AvertissementLexique", "MotTronque", "LigneCopiee",
-    "analyser", "analyser_lot", "formes", "conllu", "version",
+    "analyser", "analyser_lot", "formes", "conllu", "fermer", "version",
 ]
 
 
@@ -330,6 +331,17 @@ def formes(mot: str, explication: bool = False) -> Formes:
 def conllu(lignes: Iterable[str], explication: bool = False) -> Iterator[str]:
     """Rewrites CoNLL-U lines with the installed lexicons (see Adjora.conllu)."""
     return _lexiques().conllu(lignes, explication)
+
+
+def fermer() -> None:
+    """Closes the installed lexicons that the module functions opened (the next
+    call opens them again). A process holds one folder's lexicons at a time:
+    close these before opening an Adjora on another folder."""
+    global _defaut
+    with _verrou:
+        if _defaut is not None:
+            _defaut.fermer()
+            _defaut = None
 
 
 def version() -> str:

@@ -19,7 +19,7 @@ import warnings
 import adjora
 
 SOURCE = os.path.abspath(sys.argv[1])
-APPELS = ("analyser", "formes", "analyser_lot", "conllu", "ouvrir")
+APPELS = ("analyser", "formes", "analyser_lot", "conllu", "ouvrir", "ouvrir_apres_defaut", "ouvrir_apres_fermer")
 
 
 def classe(nom):
@@ -41,11 +41,21 @@ def dossier_fifo(travail):
 
 def appeler(appel, entree, travail):
     """What the call answers: a lemma, a line, or None."""
-    if appel != "ouvrir":
+    if not appel.startswith("ouvrir"):
         with adjora.Adjora(os.path.join(SOURCE, "data")) as lexiques:
             return repondre(lexiques, appel, entree)
     dossier = dossier_fifo(travail) if entree == "fifo" else os.path.join(SOURCE, entree)
-    adjora.Adjora(dossier).fermer()
+    if appel == "ouvrir":
+        adjora.Adjora(dossier).fermer()
+        return None
+    adjora.analyser("belles")
+    try:
+        if appel == "ouvrir_apres_fermer":
+            adjora.fermer()
+        adjora.Adjora(dossier).fermer()
+        adjora.analyser("belles")
+    finally:
+        adjora.fermer()
     return None
 
 
