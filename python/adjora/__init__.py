@@ -52,6 +52,7 @@ Warnings:
 from __future__ import annotations
 
 import enum
+import errno
 import os
 import threading
 import warnings
@@ -216,7 +217,7 @@ def _raison_refus(mot: str) -> str:
             c.encode("cp1252")
         except UnicodeEncodeError:
             return f"caractère « {c} » (U+{point:04X}) absent du jeu Windows-1252"
-    return "mot vide"
+    return "caractère absent du jeu Windows-1252"
 
 
 _TRONQUE = "mot de plus de 50 caractères : seuls les 50 premiers sont analysés"
@@ -259,7 +260,11 @@ class Adjora(_adjora.Lexiques):
     """
 
     def __init__(self, dossier: Union[str, os.PathLike, None] = None) -> None:
-        super().__init__(dossier)
+        try:
+            super().__init__(dossier)
+        except DossierIntrouvable as refus:
+            nom = "dossier des lexiques installé" if dossier is None else os.fsdecode(dossier)
+            raise DossierIntrouvable(errno.ENOENT, str(refus), nom) from None
         for fichier, message in self.rapports():
             warnings.warn(AvertissementLexique(fichier, message), stacklevel=2)
 

@@ -76,11 +76,15 @@ def essayer(ligne, travail):
     appel, texte, fois, attendu, message = ligne.split("\t")
     if appel not in APPELS:
         return f"unknown call {appel}"
-    entree = ast.literal_eval(texte)
+    try:
+        entree = ast.literal_eval(texte)
+        message = "" if message == "-" else ast.literal_eval(f"'{message}'")
+        voulue = classe(attendu)
+        fois = int(fois)
+    except (SyntaxError, ValueError) as erreur:
+        return f"malformed row: {erreur}"
     if isinstance(entree, str):
-        entree = entree * int(fois)
-    message = "" if message == "-" else ast.literal_eval(f"'{message}'")
-    voulue = classe(attendu)
+        entree = entree * fois
     with warnings.catch_warnings(record=True) as avertis:
         warnings.simplefilter("always")
         try:
