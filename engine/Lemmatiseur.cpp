@@ -11,8 +11,6 @@
 
 #include <cstring>
 
-thread_local char BufExplication[TAILLE_EXPLICATION] = {};
-
 Liste* ListeA = nullptr;
 Liste* ListeB = nullptr;
 ListeDouble ListeC = {nullptr, nullptr};

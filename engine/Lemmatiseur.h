@@ -40,7 +40,7 @@ struct ListeDouble {
 };
 
 // One explanation per thread: analyses may run on several threads at once.
-extern thread_local char BufExplication[TAILLE_EXPLICATION];
+inline thread_local char BufExplication[TAILLE_EXPLICATION] = {};
 
 extern Liste* ListeA;
 extern Liste* ListeB;

@@ -35,11 +35,41 @@ def installer(prefixe):
     env = dict(os.environ, PKG_CONFIG_PATH=os.path.dirname(pc[0]))
     libdir = lancer(["pkg-config", "--variable=libdir", "adjora"], env=env).stdout.decode().strip()
     env["LD_LIBRARY_PATH"] = libdir
-    if ASAN:  # the sanitized library needs its runtime first in a plain C program
-        runtime = lancer(["cc", "-print-file-name=libasan.so"]).stdout.decode().strip()
-        env["LD_PRELOAD"] = runtime
-        env["ASAN_OPTIONS"] = "verify_asan_link_order=0:detect_leaks=1"
     return env
+
+
+def pour_executer(env):
+    """The environment of the programs run: the sanitized library needs its
+    runtime loaded first in a plain C program."""
+    if not ASAN:
+        return env
+    runtime = lancer(["cc", "-print-file-name=libasan.so"]).stdout.decode().strip()
+    return dict(env, LD_PRELOAD=runtime, ASAN_OPTIONS="verify_asan_link_order=0:detect_leaks=1")
+
+
+def verifier_bibliotheque(env):
+    """The installed library: its SONAME, and nothing exported but the API."""
+    libdir = env["LD_LIBRARY_PATH"]
+    entete = lancer(["objdump", "-p", os.path.join(libdir, "libadjora.so")]).stdout.decode()
+    symboles = lancer(["nm", "-D", "--defined-only", os.path.join(libdir, "libadjora.so.1")]).stdout.decode()
+    noms = [ligne.split()[-1] for ligne in symboles.splitlines() if ligne.strip()]
+    etrangers = [n for n in noms if not n.startswith(("adjora_", "LIBADJORA_"))]
+    erreurs = []
+    if not re.search(r"SONAME\s+libadjora\.so\.1\n", entete):
+        erreurs.append("SONAME is not libadjora.so.1")
+    if etrangers or len(noms) < 10:
+        erreurs.append(f"{len(noms)} symbols exported, {len(etrangers)} outside the API: {etrangers[:10]}")
+    return erreurs
+
+
+def marquer_donnees(prefixe):
+    """A word added to the installed list H only, so that the installed data
+    and the source tree's answer it differently; returns it."""
+    marque = "zorglubesques"
+    lexiques = glob.glob(os.path.join(prefixe, "**", "adjora", "except_H.lex"), recursive=True)
+    with open(lexiques[0], "ab") as f:
+        f.write(f"\n{marque}\n".encode())
+    return marque.encode()
 
 
 def construire_client(prefixe, env):
@@ -119,9 +149,12 @@ def main():
     echecs = []
     with tempfile.TemporaryDirectory(prefix="adjora-capi-") as prefixe:
         env = installer(prefixe)
+        echecs += verifier_bibliotheque(env)
         client = construire_client(prefixe, env)
+        env = pour_executer(env)
         cli = os.path.join(prefixe, "bin", "adjora-cli")
         mots, fichiers_conllu = entrees()
+        mots += marquer_donnees(prefixe) + b"\n"
         jeux = [("-", [])] + [(d, ["--lexiques", d]) for d in sorted(glob.glob(os.path.join(LEXIQUES, "*")))]
         for dossier, option in jeux:
             nom = os.path.basename(dossier) if dossier != "-" else "installed data"

@@ -74,7 +74,8 @@ inline std::string En850(const std::string& utf8) {
 // One whole analysis of a UTF-8 word, results in UTF-8.
 struct Resultat {
     std::string lemme;
-    int genre, nombre;
+    int genre;
+    int nombre;
     std::string explication;
     std::string texte() const { // lemma|gender|number|explanation escaped
         return lemme + "|" + std::to_string(genre) + "|" + std::to_string(nombre) + "|" +

@@ -48,7 +48,8 @@ TEST(Invites, CasDuFichier) {
             console.touches.push_back(static_cast<std::uint8_t>(c));
         }
         console.refus = std::stoi(cas[3]);
-        std::string texte = cas[1], resultat;
+        std::string texte = cas[1];
+        std::string resultat;
         std::uint8_t code = 0;
         if (cas[0] == "DemanderOuiNon") {
             resultat = std::to_string(DemanderOuiNon());
@@ -102,7 +103,8 @@ class Terminal : public ::testing::Test {
         tcgetattr(esclave, &apres);
         return apres.c_lflag == avant.c_lflag && apres.c_iflag == avant.c_iflag;
     }
-    int maitre = -1, esclave = -1;
+    int maitre = -1;
+    int esclave = -1;
     termios avant{};
     std::unique_ptr<terminal::ConsoleTerminal> console;
 };

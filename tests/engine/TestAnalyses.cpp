@@ -34,10 +34,13 @@ TEST_F(SansLexiques, ChaqueJeuDonneSesRapportsEtSesListes) {
 TEST_F(SansLexiques, CasDuFichier) {
     std::string jeu;
     for (const auto& cas : LireCas(ADJORA_CAS "/analyses.tsv", 6)) {
-        ASSERT_TRUE(std::filesystem::is_directory(kJeux / cas[1]))
-            << "unknown lexicon set " << cas[1];
+        if (!std::filesystem::is_directory(kJeux / cas[1])) {
+            ADD_FAILURE() << "unknown lexicon set " << cas[1];
+            continue;
+        }
         if (cas[1] != jeu) {
-            ChargerLexiques(kJeux / (jeu = cas[1]));
+            jeu = cas[1];
+            ChargerLexiques(kJeux / jeu);
         }
         const Resultat r = Analyser(cas[0] == "-" ? "" : cas[0]);
         EXPECT_EQ(r.texte(), cas[2] + "|" + cas[3] + "|" + cas[4] + "|" + cas[5])

@@ -69,10 +69,13 @@ TEST_F(AvecParadigmes, ChaqueJeuDonneSesRapports) {
 TEST_F(AvecParadigmes, CasDuFichier) {
     std::string jeu;
     for (const auto& cas : LireCas(ADJORA_CAS "/formes.tsv", 11)) {
-        ASSERT_TRUE(cas[1] == "livres" || std::filesystem::is_directory(kJeux / cas[1]))
-            << "unknown paradigm set " << cas[1];
+        if (cas[1] != "livres" && !std::filesystem::is_directory(kJeux / cas[1])) {
+            ADD_FAILURE() << "unknown paradigm set " << cas[1];
+            continue;
+        }
         if (cas[1] != jeu) {
-            ChargerJeu(jeu = cas[1]);
+            jeu = cas[1];
+            ChargerJeu(jeu);
         }
         Paradigme p;
         FlechirAdjectif(En1252(cas[0] == "-" ? "" : cas[0]).c_str(), &p);
@@ -92,6 +95,8 @@ TEST_F(AvecParadigmes, AllerRetour) {
     for (const auto& cas : LireCas(ADJORA_CAS "/aller-retour.tsv", 1)) {
         Paradigme p;
         FlechirLemme(En1252(cas[0]).c_str(), &p);
+        EXPECT_EQ(pages::Cp1252VersUtf8(p.Lemme), cas[0]);
+        EXPECT_GT(p.Cases[CASE_MS].Nb, 0u) << cas[0] << " has no masculine singular";
         for (int c = 0; c < NB_CASES; ++c) {
             for (std::size_t i = 0; i < p.Cases[c].Nb; ++i) {
                 const std::string forme = pages::Cp1252VersUtf8(p.Cases[c].Formes[i].Mot);

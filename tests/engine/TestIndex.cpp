@@ -14,9 +14,10 @@ const std::string kDoublons = ADJORA_CAS "/index"; // duplicates in every list b
 // The sample's forms (when asked), then every lexicon word bare, with "s" and with "x".
 std::vector<std::string> MotsEssayes(bool echantillon) {
     std::vector<std::string> mots;
-    for (const auto& cas : echantillon ? LireCas(ADJORA_CAS "/../lexiques/echantillon.tsv", 5)
-                                       : std::vector<std::vector<std::string>>{}) {
-        mots.push_back(cas[0]);
+    if (echantillon) {
+        for (const auto& cas : LireCas(ADJORA_CAS "/../lexiques/echantillon.tsv", 5)) {
+            mots.push_back(cas[0]);
+        }
     }
     for (const auto& [nom, liste] : Listes()) {
         for (const std::string& mot : Mots(liste)) {

@@ -2,11 +2,13 @@
 # SPDX-FileCopyrightText: 2026 Équipe Adjora
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""Checks what Adjora ships: `reuse lint` on the sources; the Debian packages built
-by CPack, each against its row of paquets.tsv (architecture, dependencies,
-control members, files), the library's symbols file (dpkg-gensymbols -c4),
-lintian --pedantic (no error, no warning), all unpacked together; a DESTDIR
-install under a prefix of its own. In each installed tree, adjora-cli run from elsewhere with no
+"""Checks what Adjora ships: `reuse lint` on a copy of the sources without build
+trees and caches (a tree without .git is judged as a checkout); the Debian
+packages built by CPack, each against its row of paquets.tsv (architecture,
+dependencies, control members, files), the library's symbols file
+(dpkg-gensymbols -c4), lintian --pedantic (no error, no warning), all unpacked
+together; a DESTDIR install under a prefix of its own. In each installed tree,
+adjora-cli run from elsewhere with no
 --lexiques must read that tree's lexicons; desktop entry, metainfo and manual
 pages must validate.
 
@@ -20,6 +22,25 @@ def outil(nom):
         print(f"SKIP: {nom} is not installed (tools/installer-dependances.sh installs it)")
         sys.exit(77)
     return nom
+
+
+def verifier(condition, message):
+    """Fails the check with the message unless the condition holds."""
+    if not condition:
+        raise AssertionError(message)
+
+
+def hors_sources(dossier, noms):
+    """What a checkout does not hold (.gitignore): .git, build trees, caches, node modules."""
+    ignores = shutil.ignore_patterns(".git", "__pycache__", "node_modules", "*.swp")(dossier, noms)
+    return ignores | {nom for nom in noms if os.path.isfile(os.path.join(dossier, nom, "CMakeCache.txt"))}
+
+
+def verifier_licences(source):
+    with tempfile.TemporaryDirectory(prefix="adjora-reuse-") as travail:
+        copie = os.path.join(travail, "sources")
+        shutil.copytree(source, copie, symlinks=True, ignore=hors_sources)
+        print(executer([outil("reuse"), "--root", copie, "lint"], cwd=copie)[0])
 
 
 def executer(commande, **options):
@@ -40,7 +61,7 @@ def verifier_arbre(racine, prefixe, avec_ui):
                      "share/metainfo/org.adjora.Adjora.metainfo.xml",
                      "share/icons/hicolor/32x32/apps/adjora.png"]
     manquants = [f for f in attendus if not os.path.isfile(os.path.join(racine, f))]
-    assert not manquants, f"not installed: {manquants}"
+    verifier(not manquants, f"not installed: {manquants}")
 
     marque = "zorglubesques"
     lexique = os.path.join(racine, "share/adjora/except_H.lex")
@@ -50,23 +71,23 @@ def verifier_arbre(racine, prefixe, avec_ui):
     with tempfile.TemporaryDirectory() as ailleurs:
         sortie, erreurs = executer([os.path.join(racine, "bin/adjora-cli"), invariable, marque], cwd=ailleurs)
     lignes = [l.split("\t") for l in sortie.splitlines()]
-    assert not erreurs and len(lignes) == 2 and lignes[1] == [marque, marque] + lignes[0][2:], \
-        f"the installed lexicons were not used:\n{sortie}{erreurs}"
+    verifier(not erreurs and len(lignes) == 2 and lignes[1] == [marque, marque] + lignes[0][2:],
+             f"the installed lexicons were not used:\n{sortie}{erreurs}")
     sortie, erreurs = executer([os.path.join(racine, "bin/adjora-cli"), "--formes", "vieilles"], cwd="/")
-    assert not erreurs and sortie.split("\t")[2] == "vieux|vieil", f"no installed paradigms:\n{sortie}{erreurs}"
+    verifier(not erreurs and sortie.split("\t")[2] == "vieux|vieil", f"no installed paradigms:\n{sortie}{erreurs}")
 
     for page in glob.glob(os.path.join(racine, "share/man/man*/*.gz")):
         texte = gzip.open(page, "rb").read()
-        assert f"{prefixe}/share/adjora".encode() in texte, f"{page} does not name the data directory"
+        verifier(f"{prefixe}/share/adjora".encode() in texte, f"{page} does not name the data directory")
         if shutil.which("groff"):
             rendu = subprocess.run(["sh", "-c", "preconv | groff -man -ww -z"], input=texte, capture_output=True)
-            assert rendu.returncode == 0 and not rendu.stderr, \
-                f"groff on {page}:\n{rendu.stderr.decode(errors='replace')}"
+            verifier(rendu.returncode == 0 and not rendu.stderr,
+                     f"groff on {page}:\n{rendu.stderr.decode(errors='replace')}")
     if avec_ui:
         entree = os.path.join(racine, "share/applications/adjora.desktop")
         executer([outil("desktop-file-validate"), entree])
-        assert f"Path={prefixe}/share/adjora\n" in open(entree, encoding="utf-8").read(), \
-            "the desktop entry does not start adjora in the data directory"
+        verifier(f"Path={prefixe}/share/adjora\n" in open(entree, encoding="utf-8").read(),
+                 "the desktop entry does not start adjora in the data directory")
         executer([outil("appstreamcli"), "validate", "--no-net",
                   os.path.join(racine, "share/metainfo/org.adjora.Adjora.metainfo.xml")])
 
@@ -145,7 +166,7 @@ if len(sys.argv) != 5 or sys.argv[1] not in ("reuse", "deb", "destdir"):
 mode, construction, source, avec_ui = sys.argv[1:]
 try:
     if mode == "reuse":
-        print(executer([outil("reuse"), "--root", source, "lint"], cwd=source)[0])
+        verifier_licences(source)
     else:
         with tempfile.TemporaryDirectory(prefix=f"adjora-{mode}-") as travail:
             if mode == "deb":

@@ -5,7 +5,8 @@
 """What a blind user hears: the window under Orca on a virtual display, with a D-Bus session (and
 so an accessibility bus) of its own, speech written to Orca's debug log only. Each step of STEPS
 (window given the focus, text typed, keys as xdotool names them, a text Orca must speak) waits
-for that text. Usage: lecteur_ecran.py ADJORA STEPS   (exit status 77: Orca or Xvfb cannot run)"""
+for that text. Usage: lecteur_ecran.py ADJORA STEPS   (exit status 77: Orca, Xvfb, D-Bus or xdotool
+is not installed; installed, each must start and Orca must speak, or the test fails)"""
 import importlib.machinery, os, pathlib, re, shutil, subprocess, sys, tempfile, time, types
 
 DELAI = 15  # seconds for each step
@@ -63,7 +64,7 @@ def principal(adjora, etapes, dossier, processus):
                                        "-nolisten", "tcp"], pass_fds=[ecriture], stderr=subprocess.DEVNULL))
     os.close(ecriture)
     if not (ecran := os.read(lecture, 16).decode().strip()):
-        sauter("Xvfb cannot start here")
+        sys.exit("Xvfb did not start")
     env = {k: v for k, v in os.environ.items() if not k.startswith(("DBUS_", "AT_SPI", "WAYLAND", "XDG_"))}
     env.update(DISPLAY=f":{ecran}", HOME=dossier, XDG_RUNTIME_DIR=dossier, LC_ALL="C.UTF-8",
                XDG_CONFIG_HOME=f"{dossier}/config", XDG_DATA_HOME=f"{dossier}/data")
@@ -77,7 +78,7 @@ def principal(adjora, etapes, dossier, processus):
     interprete = open(shutil.which("orca")).readline()[2:].strip()  # Orca's own Python
     processus.append(subprocess.Popen([interprete, __file__, "--orca", journal, f"{dossier}/orca"], env=env,
                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
-    attendre(journal, 0, "Screen reader on", sauter)
+    attendre(journal, 0, "Screen reader on", sys.exit)
     # xcb hands strndup unterminated strings (libxkbcommon-x11): sanitized builds must allow it.
     asan = os.environ.get("ASAN_OPTIONS", "") + ":strict_string_checks=0"
     processus.append(subprocess.Popen([adjora], cwd=dossier, env=dict(

@@ -11,6 +11,7 @@ yellow on a transparent background.
 
 Run from anywhere:  python3 tools/images/generer-images.py
 """
+import sys
 from pathlib import Path
 
 OLIVE = (132, 130, 0)
@@ -137,10 +138,14 @@ ICONE = [
 
 
 def verifier(nom, lignes, taille):
-    assert len(lignes) == taille, f"{nom}: {len(lignes)} lines"
+    """Stops on a grid that is not `taille` lines of `taille` known colours."""
+    if len(lignes) != taille:
+        sys.exit(f"{nom}: {len(lignes)} lines")
     for i, ligne in enumerate(lignes):
-        assert len(ligne) == taille, f"{nom}, line {i}: {len(ligne)} pixels"
-        assert set(ligne) <= COULEURS.keys(), f"{nom}, line {i}: unknown colour"
+        if len(ligne) != taille:
+            sys.exit(f"{nom}, line {i}: {len(ligne)} pixels")
+        if not set(ligne) <= COULEURS.keys():
+            sys.exit(f"{nom}, line {i}: unknown colour")
 
 
 def desactivee(lignes):
