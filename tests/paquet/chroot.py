@@ -11,7 +11,8 @@ adjora-cli finds the installed lexicons.
 The debootstrap result is kept as a tarball, and the packages apt downloads in
 a folder beside it (ADJORA_CACHE_CHROOT, default /var/cache/adjora): after the
 first run, a run needs the network only for packages the mirror has changed.
-Runs as root (chroot); skips (77) without debootstrap or root.
+Runs as root (chroot), through sudo when it asks no password; skips (77)
+without debootstrap, or without root or such a sudo.
 
 usage: chroot.py BUILD_DIR SOURCE_DIR"""
 import fcntl
@@ -119,8 +120,10 @@ def principal():
         if shutil.which(outil) is None:
             print(f"SKIP: {outil} is not installed (tools/installer-dependances.sh installs it)")
             sys.exit(77)
+    if os.geteuid() != 0 and shutil.which("sudo") and subprocess.run(["sudo", "-n", "true"]).returncode == 0:
+        os.execvp("sudo", ["sudo", "-n", "--preserve-env=ADJORA_CACHE_CHROOT", sys.executable] + sys.argv)
     if os.geteuid() != 0:
-        print("SKIP: chroot needs root")
+        print("SKIP: chroot needs root (or sudo without a password)")
         sys.exit(77)
     preparer_base()
     with tempfile.TemporaryDirectory(dir=construction, prefix="chroot-") as travail:
