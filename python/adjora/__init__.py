@@ -265,8 +265,7 @@ class Adjora(_adjora.Lexiques):
         except DossierIntrouvable as refus:
             nom = "dossier des lexiques installé" if dossier is None else os.fsdecode(dossier)
             raise DossierIntrouvable(errno.ENOENT, str(refus), nom) from None
-        for fichier, message in self.rapports():
-            warnings.warn(AvertissementLexique(fichier, message), stacklevel=2)
+        self._avertir()
 
     def __enter__(self) -> "Adjora":
         return self
@@ -277,8 +276,13 @@ class Adjora(_adjora.Lexiques):
     def recharger(self) -> None:
         """Reads the same folder again; reports as at opening."""
         super().recharger()
+        self._avertir()
+
+    def _avertir(self) -> None:
+        """An AvertissementLexique for each report of the last load, shown
+        where the lexicons were opened or reloaded."""
         for fichier, message in self.rapports():
-            warnings.warn(AvertissementLexique(fichier, message), stacklevel=2)
+            warnings.warn(AvertissementLexique(fichier, message), stacklevel=3)
 
     def conllu(self, lignes: Iterable[str], explication: bool = False) -> Iterator[str]:
         """Rewrites CoNLL-U lines as adjora-cli --conllu does, one line out for
