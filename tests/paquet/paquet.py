@@ -53,7 +53,6 @@ def executer(commande, **options):
 def verifier_arbre(racine, prefixe, avec_ui):
     """The installed tree rooted at racine, which believes it lives at prefixe."""
     attendus = ["bin/adjora-cli", "share/man/man1/adjora-cli.1.gz", "share/adjora/Adjora.hlp",
-                "share/man/man3/adjora.3.gz", "include/adjora.h",
                 "share/doc/adjora/copyright", "share/doc/adjora/changelog.gz"]
     attendus += [f"share/adjora/except_{l}.lex" for l in "ABCDEFGH"] + ["share/adjora/paradigmes.lex"]
     if avec_ui:
@@ -157,7 +156,12 @@ def verifier_destdir(construction, travail, avec_ui):
     prefixe = "/opt/adjora-essai"
     executer(["cmake", "--install", construction, "--prefix", prefixe],
              env=dict(os.environ, DESTDIR=os.path.join(travail, "dest")))
-    verifier_arbre(os.path.join(travail, "dest") + prefixe, prefixe, avec_ui)
+    racine = os.path.join(travail, "dest") + prefixe
+    verifier_arbre(racine, prefixe, avec_ui)
+    # A whole install also carries the C library and what building against it needs.
+    for motif in ("include/adjora.h", "share/man/man3/adjora.3.gz", "lib*/**/libadjora.so.1",
+                  "lib*/**/libadjora.so", "lib*/**/pkgconfig/adjora.pc"):
+        assert glob.glob(os.path.join(racine, motif), recursive=True), f"not installed: {motif}"
     print(f"ok destdir: {prefixe} under DESTDIR")
 
 
