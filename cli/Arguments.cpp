@@ -55,6 +55,8 @@ Options AnalyserArguments(const std::vector<std::string>& arguments) {
             options.conllu = true;
         } else if (argument == "--formes") {
             options.formes = true;
+        } else if (argument == "--regles") {
+            options.regles = true;
         } else if (argument == "--help" || argument == "-h") {
             options.aide = true;
         } else if (argument == "--version") {
@@ -78,8 +80,8 @@ Options AnalyserArguments(const std::vector<std::string>& arguments) {
 }
 
 std::string TexteAide() {
-    return "Utilisation : adjora-cli [--lexiques DOSSIER] [--explication] [--format tsv|jsonl]\n"
-           "                        [MOT...]\n"
+    return "Utilisation : adjora-cli [--lexiques DOSSIER] [--explication] [--regles]\n"
+           "                        [--format tsv|jsonl] [MOT...]\n"
            "              adjora-cli --formes [--lexiques DOSSIER] [--explication]\n"
            "                        [--format tsv|jsonl] [MOT...]\n"
            "              adjora-cli --conllu [--lexiques DOSSIER] [--explication] [FICHIER...]\n"
@@ -89,18 +91,31 @@ std::string TexteAide() {
            "\n"
            "Les mots sont pris dans les arguments, ou à défaut sur l'entrée standard,\n"
            "un par ligne (UTF-8). Ils sont mis en minuscules avant l'analyse ; seuls\n"
-           "leurs 50 premiers caractères sont analysés. L'argument « - » désigne\n"
+           "leurs 50 premiers caractères sont analysés. Une lettre suivie d'un accent\n"
+           "combinant (texte décomposé) est recomposée. L'argument « - » désigne\n"
            "l'entrée standard.\n"
            "\n"
            "Sortie : une ligne par mot, champs séparés par une tabulation :\n"
-           "  mot, lemme, genre, nombre [, explication]\n"
+           "  mot, lemme, genre, nombre [, explication] [, règles]\n"
+           "\n"
+           "Ce qui ne contient aucune lettre (« , », « ... », « 42 », « « », « -- ») n'est\n"
+           "pas un mot et n'est pas analysé : sa ligne de sortie est « MOT<tab>pas un\n"
+           "mot » (en JSONL : {\"mot\": ..., \"pas_un_mot\": true}), avec --formes aussi ;\n"
+           "en CoNLL-U, sa ligne est recopiée telle quelle. La sortie garde ainsi une\n"
+           "ligne par mot donné.\n"
            "\n"
            "Options :\n"
            "  --lexiques DOSSIER  dossier des lexiques except_A.lex à except_H.lex (et,\n"
            "                      avec --formes, paradigmes.lex ; par défaut : les\n"
            "                      lexiques livrés avec Adjora)\n"
            "  --explication       ajoute l'explication (en TSV, retours à la ligne écrits \\n)\n"
-           "  --format jsonl      un objet JSON par mot : mot, lemme, genre, nombre\n"
+           "  --regles            ajoute en TSV une colonne : les codes des explications\n"
+           "                      employées, dans l'ordre, séparés par des virgules\n"
+           "                      (N3,G6 pour « belles » ; voir man adjora-cli). En JSONL\n"
+           "                      (clé regles) et en CoNLL-U (AdjoraRegles= dans MISC), les\n"
+           "                      codes sont toujours donnés ; avec --formes, chaque\n"
+           "                      explication commence par le sien ([F13])\n"
+           "  --format jsonl      un objet JSON par mot : mot, lemme, genre, nombre, regles\n"
            "                      [, explication] (--format tsv : la sortie par défaut)\n"
            "  --formes            donne toutes les formes de l'adjectif : mot, lemme, puis\n"
            "                      masculin singulier, féminin singulier, masculin pluriel,\n"
@@ -110,8 +125,9 @@ std::string TexteAide() {
            "                      des tableaux sous masculin_singulier, feminin_singulier,\n"
            "                      masculin_pluriel, feminin_pluriel et explications)\n"
            "  --conllu            lit et écrit du CoNLL-U : seules les lignes de mot ADJ\n"
-           "                      changent (LEMMA, Gender et Number dans FEATS, et avec\n"
-           "                      --explication Adjora=... dans MISC, où « \\ », « | »,\n"
+           "                      changent (LEMMA, Gender et Number dans FEATS,\n"
+           "                      AdjoraRegles=... dans MISC, et avec --explication\n"
+           "                      Adjora=... avant lui, où « \\ », « | »,\n"
            "                      les retours à la ligne et les blancs répétés s'écrivent\n"
            "                      \\\\, \\p, \\n et \\s)\n"
            "  --help              affiche cette aide\n"

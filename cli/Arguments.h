@@ -17,6 +17,7 @@ struct Options {
     bool explication = false;            // --explication
     bool conllu = false;                 // --conllu: the arguments name CoNLL-U files
     bool formes = false;                 // --formes: the four cells of each word's paradigm
+    bool regles = false;                 // --regles: a column of rule codes in TSV
     Format format = Format::Tsv;         // --format tsv|jsonl
     bool aide = false;                   // --help
     bool version = false;                // --version

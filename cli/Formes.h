@@ -11,8 +11,8 @@
 
 namespace cli {
 
-// The paradigm of a lower-case Windows-1252 word (through its analysis) as
-// one UTF-8 line ending with a line break. TSV: the word as given, the lemma,
+// The paradigm of a lower-case Windows-1252 word holding a letter (through
+// its analysis) as one UTF-8 line ending with a line break. TSV: the word as given, the lemma,
 // then the masculine singular, feminine singular, masculine plural and
 // feminine plural cells, alternatives joined by "|", main form first, and
 // with explanations four more columns, one explanation per form, joined by

@@ -147,6 +147,10 @@ class Execution {
         if (!prepare.remarque.empty()) {
             Signaler(lieu, prepare.remarque, false);
         }
+        if (!ContientUneLettre(prepare.mot1252.c_str())) {
+            sortie_ << FormaterPasUnMot(mot, options_.format == Format::Jsonl);
+            return;
+        }
         if (options_.formes) {
             sortie_ << FormaterFormes(mot, prepare.mot1252, options_.format, options_.explication);
             return;
@@ -154,7 +158,7 @@ class Execution {
         const Reponse& reponse = analyseur_.Analyser(prepare.mot1252);
         sortie_ << (options_.format == Format::Jsonl
                         ? FormaterJson(mot, reponse, options_.explication)
-                        : FormaterLigne(mot, reponse, options_.explication));
+                        : FormaterLigne(mot, reponse, options_.explication, options_.regles));
     }
 
     // One piece of a word line (see LecteurLignes::Lire).

@@ -53,7 +53,8 @@ std::string EchapperLignes(std::string_view texte) {
     return sortie;
 }
 
-std::string FormaterLigne(std::string_view motDonne, const Reponse& reponse, bool avecExplication) {
+std::string FormaterLigne(std::string_view motDonne, const Reponse& reponse, bool avecExplication,
+                          bool avecRegles) {
     std::string ligne(motDonne);
     ligne += '\t';
     ligne += reponse.lemme;
@@ -65,6 +66,10 @@ std::string FormaterLigne(std::string_view motDonne, const Reponse& reponse, boo
         ligne += '\t';
         ligne += EchapperLignes(reponse.explication);
     }
+    if (avecRegles) {
+        ligne += '\t';
+        ligne += JoindreRegles(reponse);
+    }
     ligne += '\n';
     return ligne;
 }
@@ -73,11 +78,20 @@ std::string FormaterJson(std::string_view motDonne, const Reponse& reponse, bool
     nlohmann::ordered_json objet = {{"mot", motDonne},
                                     {"lemme", reponse.lemme},
                                     {"genre", NomGenre(reponse.genre)},
-                                    {"nombre", NomNombre(reponse.nombre)}};
+                                    {"nombre", NomNombre(reponse.nombre)},
+                                    {"regles", reponse.regles}};
     if (avecExplication) {
         objet["explication"] = reponse.explication;
     }
     return objet.dump() + '\n';
+}
+
+std::string FormaterPasUnMot(std::string_view motDonne, bool json) {
+    if (json) {
+        const nlohmann::ordered_json objet = {{"mot", motDonne}, {"pas_un_mot", true}};
+        return objet.dump() + '\n';
+    }
+    return std::string(motDonne) + "\tpas un mot\n";
 }
 
 } // namespace cli

@@ -12,7 +12,7 @@ namespace {
 // Cutting length of the doubled-consonant rule: the second consonant and the "e".
 const char* const DEUX_DERNIERS = "ne";
 
-void Conclure(std::uint8_t* genre, std::uint8_t code, const char* explication) {
+void Conclure(std::uint8_t* genre, std::uint8_t code, const Message& explication) {
     *genre = code;
     AjouterExplication(explication);
 }
@@ -95,7 +95,10 @@ void AnalyserTerminaison(char* mot, std::uint8_t* genre) {
 } // namespace
 
 void AnalyserGenre(char* mot, std::uint8_t* genre) {
-    if (!FinitPar("e", mot)) {
+    if (FinitPar("ë"_cp1252, mot)) { // aiguë: the diaeresis sits on the feminine "e"
+        TronquerSuffixe("ë"_cp1252, mot);
+        Conclure(genre, GENRE_FEMININ, explication::G15);
+    } else if (!FinitPar("e", mot)) {
         AnalyserMasculin(mot, genre);
     } else if (FinitPar("euse", mot)) {
         AnalyserEuse(mot, genre);

@@ -10,7 +10,7 @@ namespace {
 
 // Sets the codes of an analysis settled here (number and gender together).
 bool Conclure(std::uint8_t* genre, std::uint8_t* nombre, std::uint8_t codeGenre,
-              std::uint8_t codeNombre, const char* explication) {
+              std::uint8_t codeNombre, const Message& explication) {
     *genre = codeGenre;
     *nombre = codeNombre;
     EcrireExplication(explication);
@@ -18,7 +18,7 @@ bool Conclure(std::uint8_t* genre, std::uint8_t* nombre, std::uint8_t codeGenre,
 }
 
 // Sets the number only; the gender stage runs next.
-bool Poursuivre(std::uint8_t* nombre, std::uint8_t codeNombre, const char* explication) {
+bool Poursuivre(std::uint8_t* nombre, std::uint8_t codeNombre, const Message& explication) {
     *nombre = codeNombre;
     EcrireExplication(explication);
     return false;

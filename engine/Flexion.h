@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "Explications.h"
 #include "Lemmatiseur.h"
 
 // The rules add at most three characters to a lemma of TAILLE_MOT - 1.
@@ -26,12 +27,13 @@ enum : std::uint8_t {
     NB_CASES = 4,
 };
 
-// One form and how it is made: one or two explanation texts (Windows-1252,
-// static), the second null when the first says it all.
+// One form and how it is made: one or two explanations (Windows-1252,
+// static, each with the code of its rule or list), the second null when the
+// first says it all.
 struct FormeFlechie {
     char Mot[TAILLE_FORME];
-    const char* Explication;
-    const char* Complement;
+    const Message* Explication;
+    const Message* Complement;
 };
 
 struct CaseParadigme {
@@ -55,8 +57,9 @@ void FlechirLemme(const char* lemme, Paradigme* paradigme);
 // the lexicon does not list that one but lists the word as a form of another.
 void FlechirAdjectif(const char* mot, Paradigme* paradigme);
 
-// The explanation of one form, its texts joined, into `tampon` (`taille`
-// bytes, terminator included, never overrun). Returns the length written.
+// The explanation of one form, its texts joined, each after its code in
+// brackets ("[F13] Règle du féminin : ..."), into `tampon` (`taille` bytes,
+// terminator included, never overrun). Returns the length written.
 std::size_t ExpliquerForme(const FormeFlechie& forme, char* tampon, std::size_t taille);
 
 // Text shown for a cell that holds no form.

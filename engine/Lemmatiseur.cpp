@@ -10,6 +10,7 @@
 #include "PagesDeCode.h"
 
 #include <cstring>
+#include <string_view>
 
 Liste* ListeA = nullptr;
 Liste* ListeB = nullptr;
@@ -22,6 +23,28 @@ Liste* ListeH = nullptr;
 
 bool EstDansListe(const char* mot, Liste* liste) {
     return liste != nullptr && PositionIndexee(mot, liste) != 0;
+}
+
+namespace {
+
+bool EstLettre1252(char octet) {
+    static const std::string_view kLettresAccentuees =
+        "ŠŒŽšœžŸÀÁÂÃÄÅÆÇÈÉÊËÌÍÎÏÐÑÒÓÔÕÖØÙÚÛÜÝÞßàáâãäåæçèéêëìíîïðñòóôõöøùúûüýþÿ"_cp1252;
+    if ((octet >= 'a' && octet <= 'z') || (octet >= 'A' && octet <= 'Z')) {
+        return true;
+    }
+    return kLettresAccentuees.find(octet) != std::string_view::npos;
+}
+
+} // namespace
+
+bool ContientUneLettre(const char* mot1252) {
+    for (const char* c = mot1252; c != nullptr && *c != '\0'; ++c) {
+        if (EstLettre1252(*c)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 const char* AnalyserAdjectif(const char* mot, Analyse* analyse) {

@@ -13,6 +13,7 @@
 
 inline constexpr std::size_t TAILLE_MOT = 51;          // 50 characters and the terminator
 inline constexpr std::size_t TAILLE_EXPLICATION = 354; // longest explanation and the terminator
+inline constexpr std::size_t TAILLE_REGLES = 16;       // "N8 G1 G2", the longest record, fits
 
 struct Analyse {
     char Mot[TAILLE_MOT];
@@ -41,6 +42,9 @@ struct ListeDouble {
 
 // One explanation per thread: analyses may run on several threads at once.
 inline thread_local char BufExplication[TAILLE_EXPLICATION] = {};
+// The codes of the explanations of this thread's last analysis, in the order
+// of their texts, separated by a space: "N3 G6" for "belles".
+inline thread_local char BufRegles[TAILLE_REGLES] = {};
 
 extern Liste* ListeA;
 extern Liste* ListeB;
@@ -57,6 +61,10 @@ extern Liste* ListeH;
 bool EstDansListe(const char* mot, Liste* liste);
 
 // Analysis.
+// Whether a Windows-1252 text holds a letter (ASCII or accented Latin, Œ, Š,
+// Ž, Ÿ): a token without one (",", "...", "42", "«", "--") is no word, and
+// no face analyses or inflects it. A null text holds none.
+bool ContientUneLettre(const char* mot1252);
 const char* AnalyserAdjectif(const char* mot, Analyse* analyse);
 bool AnalyserNombre(char* mot, std::uint8_t* genre, std::uint8_t* nombre);
 void AnalyserGenre(char* mot, std::uint8_t* genre);

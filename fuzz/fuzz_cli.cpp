@@ -3,7 +3,7 @@
 
 // Fuzzes adjora-cli as a whole (cli::Executer, the shipped lexicons loaded
 // each time) on arbitrary standard input; the input's first byte chooses the
-// mode. In word mode (with or without --formes, TSV or JSON Lines) every
+// mode. In word mode (with or without --formes or --regles, TSV or JSON Lines) every
 // non-blank line gets an answer or a refusal that names it; with --conllu
 // --explication the output has as many lines as the input.
 
@@ -90,6 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
         options.format = cli::Format::Jsonl;
     }
     options.explication = options.conllu || (donnees[0] & 8) != 0;
+    options.regles = (donnees[0] & 16) != 0;
     const int entree = Entree(texte);
     std::ostringstream sortie;
     std::ostringstream erreurs;

@@ -6,6 +6,34 @@
 namespace pages {
 namespace {
 
+// The combining marks that compose with a letter into a Windows-1252 character.
+constexpr char32_t ACCENT_GRAVE = 0x0300;
+constexpr char32_t ACCENT_AIGU = 0x0301;
+constexpr char32_t CIRCONFLEXE = 0x0302;
+constexpr char32_t TILDE = 0x0303;
+constexpr char32_t TREMA = 0x0308;
+constexpr char32_t ROND_EN_CHEF = 0x030A;
+constexpr char32_t CARON = 0x030C;
+constexpr char32_t CEDILLE = 0x0327;
+
+// Each mark, the letters it goes on and, at the same place, what they make.
+struct Composition {
+    char32_t marque;
+    std::u32string_view bases;
+    std::u32string_view composees;
+};
+
+constexpr Composition kCompositions[] = {
+    {ACCENT_GRAVE, U"AEIOUaeiou", U"ÀÈÌÒÙàèìòù"},
+    {ACCENT_AIGU, U"AEIOUYaeiouy", U"ÁÉÍÓÚÝáéíóúý"},
+    {CIRCONFLEXE, U"AEIOUaeiou", U"ÂÊÎÔÛâêîôû"},
+    {TILDE, U"ANOano", U"ÃÑÕãñõ"},
+    {TREMA, U"AEIOUYaeiouy", U"ÄËÏÖÜŸäëïöüÿ"},
+    {ROND_EN_CHEF, U"Aa", U"Åå"},
+    {CARON, U"SZsz", U"ŠŽšž"},
+    {CEDILLE, U"Cc", U"Çç"},
+};
+
 std::string VersUtf8(std::string_view texte, TableHaute haut) {
     std::string sortie;
     sortie.reserve(texte.size() + texte.size() / 2);
@@ -43,17 +71,38 @@ std::string Cp1252VersUtf8(std::string_view texte) {
     return VersUtf8(texte, kHaut1252);
 }
 
+char32_t Composer(char32_t base, char32_t marque) {
+    if (marque < ACCENT_GRAVE || marque > CEDILLE) { // most characters: no mark at all
+        return 0;
+    }
+    for (const Composition& c : kCompositions) {
+        const std::size_t k = c.marque == marque ? c.bases.find(base) : c.bases.npos;
+        if (k != c.bases.npos) {
+            return c.composees[k];
+        }
+    }
+    return 0;
+}
+
 Conversion1252 Utf8VersCp1252(std::string_view texte, char remplacement) {
     Conversion1252 resultat;
     resultat.texte.reserve(texte.size());
     std::size_t i = 0;
+    char32_t precedent = 0; // the last character written, while a mark may compose with it
     while (i < texte.size()) {
         char32_t point = 0;
         if (!LireUtf8(texte, i, point)) {
             resultat.utf8Valide = false;
             resultat.texte += remplacement;
+            precedent = 0;
             continue;
         }
+        const char32_t compose = Composer(precedent, point);
+        if (compose != 0) {
+            resultat.texte.pop_back();
+            point = compose;
+        }
+        precedent = point;
         const int octet = VersOctet(point, kHaut1252);
         if (octet < 0) {
             resultat.representable = false;

@@ -170,8 +170,15 @@ void AjouterUtf8(std::string& sortie, char32_t point);
 std::string Cp850VersUtf8(std::string_view texte);
 std::string Cp1252VersUtf8(std::string_view texte);
 
-// UTF-8 to Windows-1252. Malformed sequences and characters the code page
-// cannot hold become `remplacement`; the flags say whether that happened.
+// The character that a letter followed by a combining mark (decomposed text,
+// as macOS file names write "é": "e" then U+0301) stands for, when
+// Windows-1252 holds it; 0 when the two compose into nothing it holds.
+char32_t Composer(char32_t base, char32_t marque);
+
+// UTF-8 to Windows-1252. A letter followed by a combining mark is composed
+// first (Composer). Malformed sequences and characters the code page cannot
+// hold, a combining mark that composes with nothing among them, become
+// `remplacement`; the flags say whether that happened.
 struct Conversion1252 {
     std::string texte;
     bool utf8Valide = true;

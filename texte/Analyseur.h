@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "Lemmatiseur.h"
 
@@ -15,11 +16,15 @@ namespace texte {
 inline constexpr std::size_t LONGUEUR_ANALYSEE = TAILLE_MOT - 1;
 
 struct Reponse {
-    std::string lemme;       // UTF-8
-    std::uint8_t genre = 0;  // GENRE_* code
-    std::uint8_t nombre = 0; // NOMBRE_* code
-    std::string explication; // UTF-8, real line breaks; empty unless asked for
+    std::string lemme;               // UTF-8
+    std::uint8_t genre = 0;          // GENRE_* code
+    std::uint8_t nombre = 0;         // NOMBRE_* code
+    std::string explication;         // UTF-8, real line breaks; empty unless asked for
+    std::vector<std::string> regles; // codes of the explanations used, in order ("N3", "G6")
 };
+
+// The rule codes joined by commas: "N3,G6".
+std::string JoindreRegles(const Reponse& reponse);
 
 class Analyseur {
   public:

@@ -95,10 +95,18 @@ void EcrireTraits(std::string_view colonne, const Reponse& reponse, std::string&
     Joindre(traits, sortie);
 }
 
-void EcrireDivers(std::string_view colonne, const Reponse& reponse, std::string& sortie) {
+// Adjora= (the explanation, when asked) and AdjoraRegles= replace any
+// earlier ones, after the other items.
+void EcrireDivers(std::string_view colonne, const Reponse& reponse, bool explication,
+                  std::string& sortie) {
     std::vector<std::string> divers = Elements(colonne);
-    std::erase_if(divers, [](const std::string& d) { return Nom(d) == "Adjora"; });
-    divers.push_back("Adjora=" + EchapperDivers(reponse.explication));
+    std::erase_if(divers, [](const std::string& d) {
+        return Nom(d) == "Adjora" || Nom(d) == "AdjoraRegles";
+    });
+    if (explication) {
+        divers.push_back("Adjora=" + EchapperDivers(reponse.explication));
+    }
+    divers.push_back("AdjoraRegles=" + JoindreRegles(reponse));
     Joindre(divers, sortie);
 }
 
@@ -194,7 +202,8 @@ LigneConllu TraiterLigneConllu(std::string_view ligne, Analyseur& analyseur, boo
         if (!prepare.accepte) {
             resultat.erreur = "forme laissée telle quelle : " + prepare.erreur;
             resultat.motif = prepare.motif;
-        } else if (!OrdinalEnChiffres(forme) && !Indefini(prepare.mot1252)) {
+        } else if (ContientUneLettre(prepare.mot1252.c_str()) && !OrdinalEnChiffres(forme) &&
+                   !Indefini(prepare.mot1252)) {
             resultat.remarque = prepare.remarque;
             resultat.analysee = true;
             const Reponse& reponse = analyseur.Analyser(prepare.mot1252);
@@ -204,8 +213,8 @@ LigneConllu TraiterLigneConllu(std::string_view ligne, Analyseur& analyseur, boo
                     sortie += reponse.lemme;
                 } else if (i == TRAITS) {
                     EcrireTraits(c[i], reponse, sortie);
-                } else if (i == DIVERS && explication) {
-                    EcrireDivers(c[i], reponse, sortie);
+                } else if (i == DIVERS) {
+                    EcrireDivers(c[i], reponse, explication, sortie);
                 } else {
                     sortie += c[i];
                 }

@@ -27,7 +27,9 @@ struct LigneConllu {
 // Appends to `sortie` the line (given without its line break) as it is to be
 // written. On a word line (integer ID) whose UPOS is ADJ: LEMMA becomes the
 // lemma, FEATS gets Gender and Number where the codes settle them and is kept
-// sorted, and with `explication` MISC gets Adjora=<escaped explanation>.
+// sorted, and MISC gets AdjoraRegles=<rule codes joined by commas> and, with
+// `explication`, Adjora=<escaped explanation> before it. A form without a
+// letter is no word: its line is copied unchanged.
 // Every other line, and a line with an `erreur`, is copied unchanged.
 LigneConllu TraiterLigneConllu(std::string_view ligne, Analyseur& analyseur, bool explication,
                                std::string& sortie);

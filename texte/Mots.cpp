@@ -118,12 +118,21 @@ MotPrepare PreparerMot(std::string_view motUtf8) {
     std::string erreur;
     std::size_t caracteres = 0;
     std::size_t i = 0;
+    char32_t precedent = 0;
     while (i < motUtf8.size()) {
         char32_t point = static_cast<unsigned char>(motUtf8[i]);
         if (point < 0x80) {
             ++i;
         } else if (!pages::LireUtf8(motUtf8, i, point)) {
             return Refus(Motif::Utf8Invalide, "texte UTF-8 invalide");
+        }
+        const char32_t compose = pages::Composer(precedent, point);
+        if (compose != 0) { // a letter and its combining mark: one character
+            if (caracteres <= LONGUEUR_ANALYSEE) {
+                mot1252.pop_back();
+            }
+            --caracteres;
+            point = compose;
         }
         char octet = 0;
         if (!Convertir(point, octet, erreur)) {
@@ -132,6 +141,7 @@ MotPrepare PreparerMot(std::string_view motUtf8) {
         if (++caracteres <= LONGUEUR_ANALYSEE) {
             mot1252 += octet;
         }
+        precedent = EnMinuscule(point);
     }
     MotPrepare prepare;
     prepare.accepte = true;
@@ -188,6 +198,7 @@ void PreparationMot::Point(char32_t point) {
             controleEnAttente_ = point;
         }
         ++blancs_;
+        precedent_ = 0;
         return;
     }
     char octet = 0;
@@ -195,9 +206,19 @@ void PreparationMot::Point(char32_t point) {
         Convertir(controleEnAttente_, octet, erreur_);
         return;
     }
+    const char32_t compose = pages::Composer(precedent_, point);
+    if (compose != 0) { // a letter and its combining mark: one character
+        Convertir(compose, octet, erreur_);
+        precedent_ = compose;
+        if (caracteres_ <= LONGUEUR_ANALYSEE) { // the letter was kept
+            mot1252_.back() = octet;
+        }
+        return;
+    }
     if (!Convertir(point, octet, erreur_)) {
         return;
     }
+    precedent_ = EnMinuscule(point);
     caracteres_ += blancs_ + 1;
     mot1252_.append(std::min(blancs_, LONGUEUR_ANALYSEE - mot1252_.size()), ' ');
     blancs_ = 0;

@@ -62,6 +62,7 @@ class PreparationMot {
     char32_t controleEnAttente_ = 0; // the first tab or CR among the blanks waiting
     std::string mot1252_;            // the first characters, as the engine analyses them
     std::size_t caracteres_ = 0;
+    char32_t precedent_ = 0; // the last character, while a combining mark may follow it
     std::string erreur_;
     Motif motif_ = Motif::CaractereRefuse; // what erreur_ is about
 };

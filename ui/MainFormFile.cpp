@@ -191,6 +191,9 @@ void TMainForm::EntreeKeyDown(QObject* /*Sender*/, std::uint16_t& Key,
     }
     // The field holds only characters that Windows-1252 can hold.
     const pages::Conversion1252 mot = pages::Utf8VersCp1252(texte.toUtf8().toStdString());
+    if (!ContientUneLettre(mot.texte.c_str())) {
+        return; // punctuation or a number: no word, as an empty field
+    }
     Analyse analyse{};
     const char* explication = AnalyserAdjectif(mot.texte.c_str(), &analyse);
     AfficherAnalyse(analyse, explication);

@@ -22,14 +22,24 @@ QValidator::State ValidateurMinuscules::validate(QString& texte, int& position) 
     QString garde;
     garde.reserve(minuscules.size());
     int curseur = std::clamp(position, 0, static_cast<int>(minuscules.size()));
+    bool refus = false;
     for (qsizetype i = 0; i < minuscules.size(); ++i) {
-        if (Representable(minuscules[i])) {
+        // A letter and its combining mark (decomposed text) make one character.
+        const char32_t compose =
+            garde.isEmpty() ? 0 : pages::Composer(garde.back().unicode(), minuscules[i].unicode());
+        if (compose != 0) {
+            garde.back() = QChar(static_cast<char16_t>(compose));
+        } else if (Representable(minuscules[i])) {
             garde.append(minuscules[i]);
-        } else if (i < position) {
+            continue;
+        } else {
+            refus = true;
+        }
+        if (i < position) {
             --curseur;
         }
     }
-    if (garde.size() < minuscules.size()) {
+    if (refus) {
         Bip(); // a refused character: the text stays as it was
     }
     texte = garde;

@@ -7,7 +7,8 @@
 #include <QValidator>
 
 // Turns every letter of the field into lower case as it is entered (typed or
-// pasted) and drops the characters Windows-1252 cannot hold, so that the
+// pasted), composes a letter followed by a combining mark (decomposed text)
+// into one character, and drops the characters Windows-1252 cannot hold, so that the
 // engine never receives a substitute, with a beep; the cursor keeps its place
 // in the text that remains. It never refuses a whole text.
 class ValidateurMinuscules : public QValidator {

@@ -77,6 +77,7 @@ struct Resultat {
     int genre;
     int nombre;
     std::string explication;
+    std::string regles;
     std::string texte() const { // lemma|gender|number|explanation escaped
         return lemme + "|" + std::to_string(genre) + "|" + std::to_string(nombre) + "|" +
                Echapper(explication);
@@ -87,7 +88,7 @@ inline Resultat Analyser(const std::string& motUtf8) {
     Analyse a;
     const std::string explication = AnalyserAdjectif(En1252(motUtf8).c_str(), &a);
     return {pages::Cp1252VersUtf8(a.Mot), a.CodeGenre, a.CodeNombre,
-            pages::Cp1252VersUtf8(explication)};
+            pages::Cp1252VersUtf8(explication), BufRegles};
 }
 
 inline std::vector<std::string> Mots(Liste* liste) {

@@ -33,7 +33,7 @@ TEST_F(SansLexiques, ChaqueJeuDonneSesRapportsEtSesListes) {
 
 TEST_F(SansLexiques, CasDuFichier) {
     std::string jeu;
-    for (const auto& cas : LireCas(ADJORA_CAS "/analyses.tsv", 6)) {
+    for (const auto& cas : LireCas(ADJORA_CAS "/analyses.tsv", 7)) {
         if (!std::filesystem::is_directory(kJeux / cas[1])) {
             ADD_FAILURE() << "unknown lexicon set " << cas[1];
             continue;
@@ -45,7 +45,16 @@ TEST_F(SansLexiques, CasDuFichier) {
         const Resultat r = Analyser(cas[0] == "-" ? "" : cas[0]);
         EXPECT_EQ(r.texte(), cas[2] + "|" + cas[3] + "|" + cas[4] + "|" + cas[5])
             << cas[0] << " with " << jeu;
+        EXPECT_EQ(r.regles, cas[6]) << cas[0] << " with " << jeu;
     }
+}
+
+// Tokens with and without a letter: only the former are words.
+TEST(Mots, ContientUneLettre) {
+    for (const auto& cas : LireCas(ADJORA_CAS "/lettres.tsv", 2)) {
+        EXPECT_EQ(ContientUneLettre(En1252(cas[0]).c_str()), cas[1] == "1") << cas[0];
+    }
+    EXPECT_FALSE(ContientUneLettre(nullptr));
 }
 
 // Whatever allocation fails, the forms and lemmas loaded stay paired.
