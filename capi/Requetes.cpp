@@ -4,6 +4,7 @@
 // The calls that read the lexicons: analysis, inflection, CoNLL-U lines.
 // Each may run on any number of threads at once: the engine's explanation
 // buffer is per thread, and the lexicons are only read.
+#include <cstdio>
 #include <cstring>
 #include <new>
 #include <string>
@@ -27,6 +28,8 @@ adjora_statut Analyser(const char* mot, unsigned options, adjora_analyse* result
     capi::VersUtf8(analyse.Mot, resultat->lemme, sizeof resultat->lemme);
     resultat->genre = static_cast<adjora_genre>(analyse.CodeGenre);
     resultat->nombre = static_cast<adjora_nombre>(analyse.CodeNombre);
+    // The codes of this thread's analysis ("N3 G6"), ASCII.
+    std::snprintf(resultat->regles, sizeof resultat->regles, "%s", BufRegles);
     if ((options & ADJORA_EXPLICATION) != 0) {
         capi::VersUtf8(explication, resultat->explication, sizeof resultat->explication);
     }

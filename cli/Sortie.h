@@ -10,7 +10,8 @@
 
 namespace texte {
 struct Reponse;
-}
+std::string JoindreRegles(const Reponse& reponse);
+} // namespace texte
 
 namespace cli {
 
