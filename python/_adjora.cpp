@@ -73,8 +73,11 @@ void VerifierInstalle() {
 
 // The exception for a refused word: ValueError naming the character at fault.
 [[noreturn]] void Refuser(PyObject* mot, adjora_statut statut, const std::string& prefixe) {
-    if (statut == ADJORA_PAS_UN_MOT) {
+    if (statut == ADJORA_PAS_UN_MOT && PyUnicode_GetLength(mot) == 0) {
         Lever(PyExc_ValueError, prefixe + "mot vide");
+    }
+    if (statut == ADJORA_PAS_UN_MOT) {
+        Lever(PyExc_ValueError, prefixe + "pas un mot : aucune lettre à analyser");
     }
     py::object raison = py::reinterpret_steal<py::object>(PyObject_CallOneArg(classes.raison, mot));
     if (!raison) {

@@ -127,6 +127,9 @@ def analyser(lexiques, mode, explication, donnes):
                 else:
                     resultat = lexiques.analyser(mot, explication)
             except ValueError as refus:
+                if str(refus).startswith("pas un mot"):
+                    objets.append({"mot": mot, "pas_un_mot": True})
+                    continue
                 valide = mot.encode("utf-8", "surrogateescape").decode("utf-8", "replace") == mot
                 raison = str(refus) if valide else "texte UTF-8 invalide"
                 lignes.append(f"adjora-cli : {lieu} : {raison}")
@@ -164,7 +167,8 @@ def comparer_mots(cas, mode, explication, lexiques, arguments, mots):
     if mode == "mots":
         with warnings.catch_warnings():
             warnings.simplefilter("ignore", adjora.MotTronque)
-            lot = lexiques.analyser_lot(iter([o["mot"] for o in objets]), explication)
+            lot = lexiques.analyser_lot(iter([o["mot"] for o in objets if "lemme" in o]), explication)
+        objets = [o for o in objets if "lemme" in o]
         if [a.en_dict() for a in lot] != objets:
             erreurs.append("analyser_lot differs from analyser")
     return erreurs, fin.stderr
