@@ -182,7 +182,8 @@ TEST(Capi, TamponTropPetit) {
     const char* ligne = "1\tBelles\t_\tADJ\t_\t_\t0\troot\t_\t_";
     size_t requis = 0;
     EXPECT_EQ(adjora_conllu(a.get(), ligne, 0, nullptr, 0, &requis), ADJORA_ERREUR_TAMPON);
-    const std::string reecrite = "1\tBelles\tbeau\tADJ\t_\tGender=Fem|Number=Plur\t0\troot\t_\t_";
+    const std::string reecrite =
+        "1\tBelles\tbeau\tADJ\t_\tGender=Fem|Number=Plur\t0\troot\t_\tAdjoraRegles=N3,G6";
     EXPECT_EQ(requis, reecrite.size() + 1);
     std::vector<char> tampon(requis + 16, '#');
     EXPECT_EQ(adjora_conllu(a.get(), ligne, 0, tampon.data(), requis - 1, &requis),
