@@ -4,7 +4,6 @@
 // The calls that read the lexicons: analysis, inflection, CoNLL-U lines.
 // Each may run on any number of threads at once: the engine's explanation
 // buffer is per thread, and the lexicons are only read.
-#include <cstdio>
 #include <cstring>
 #include <new>
 #include <string>
@@ -23,13 +22,15 @@ adjora_statut Analyser(const char* mot, unsigned options, adjora_analyse* result
     if (statut != ADJORA_OK && statut != ADJORA_MOT_TRONQUE) {
         return statut;
     }
+    if (!ContientUneLettre(mot1252.c_str())) {
+        return ADJORA_PAS_UN_MOT;
+    }
     Analyse analyse;
     const char* explication = AnalyserAdjectif(mot1252.c_str(), &analyse);
     capi::VersUtf8(analyse.Mot, resultat->lemme, sizeof resultat->lemme);
     resultat->genre = static_cast<adjora_genre>(analyse.CodeGenre);
     resultat->nombre = static_cast<adjora_nombre>(analyse.CodeNombre);
-    // The codes of this thread's analysis ("N3 G6"), ASCII.
-    std::snprintf(resultat->regles, sizeof resultat->regles, "%s", BufRegles);
+    capi::VersUtf8(BufRegles, resultat->regles, sizeof resultat->regles);
     if ((options & ADJORA_EXPLICATION) != 0) {
         capi::VersUtf8(explication, resultat->explication, sizeof resultat->explication);
     }
@@ -58,6 +59,9 @@ adjora_statut Flechir(const char* mot, adjora_paradigme* resultat) {
     const adjora_statut statut = capi::PreparerMot(mot, mot1252);
     if (statut != ADJORA_OK && statut != ADJORA_MOT_TRONQUE) {
         return statut;
+    }
+    if (!ContientUneLettre(mot1252.c_str())) {
+        return ADJORA_PAS_UN_MOT;
     }
     Paradigme paradigme;
     FlechirAdjectif(mot1252.c_str(), &paradigme);

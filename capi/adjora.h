@@ -145,7 +145,7 @@ ADJORA_PUBLIC adjora_statut adjora_rapport(const adjora* handle, size_t i, const
 
 /* Analyses one form as adjora-cli does: surrounding blanks trimmed, lower-cased,
  * the first 50 characters analysed (ADJORA_MOT_TRONQUE beyond).
- * ADJORA_PAS_UN_MOT for a word left empty. */
+ * ADJORA_PAS_UN_MOT for a word left empty or without a letter ("," "42"). */
 ADJORA_PUBLIC adjora_statut adjora_analyser(const adjora* handle, const char* mot, unsigned options,
                                             adjora_analyse* resultat);
 

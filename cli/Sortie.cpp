@@ -68,7 +68,7 @@ std::string FormaterLigne(std::string_view motDonne, const Reponse& reponse, boo
     }
     if (avecRegles) {
         ligne += '\t';
-        ligne += JoindreRegles(reponse);
+        ligne += texte::JoindreRegles(reponse);
     }
     ligne += '\n';
     return ligne;

@@ -10,12 +10,10 @@
 
 namespace texte {
 struct Reponse;
-std::string JoindreRegles(const Reponse& reponse);
-} // namespace texte
+}
 
 namespace cli {
 
-using texte::JoindreRegles;
 using texte::Reponse;
 
 // Names of the codes, as the window shows them.

@@ -135,7 +135,9 @@ if(TARGET adjora)
       set(sortie "${ADJORA_PAQUET_BINAIRE}/icones/${taille}/adjora.png")
       set(dossier "${taille}x${taille}")
     endif()
+    get_filename_component(dossier_sortie "${sortie}" DIRECTORY)
     add_custom_command(OUTPUT "${sortie}"
+      COMMAND "${CMAKE_COMMAND}" -E make_directory "${dossier_sortie}"
       COMMAND Python3::Interpreter "${icone_script}" ${forme} "${icone_source}" "${sortie}"
       DEPENDS "${icone_source}" "${icone_script}"
       COMMENT "Rendering the ${dossier} application icon"

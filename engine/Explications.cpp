@@ -95,11 +95,10 @@ namespace {
 
 // Appends `texte` to `tampon` (`taille` bytes), cut short to keep the terminator.
 void Ajouter(char* tampon, std::size_t taille, const char* texte) {
-    std::size_t fin = strnlen(tampon, taille - 1);
-    while (fin < taille - 1 && *texte != '\0') {
-        tampon[fin++] = *texte++;
-    }
-    tampon[fin] = '\0';
+    const std::size_t fin = strnlen(tampon, taille - 1);
+    const std::size_t n = strnlen(texte, taille - 1 - fin);
+    std::memcpy(tampon + fin, texte, n);
+    tampon[fin + n] = '\0';
 }
 
 } // namespace

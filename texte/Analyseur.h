@@ -23,9 +23,6 @@ struct Reponse {
     std::vector<std::string> regles; // codes of the explanations used, in order ("N3", "G6")
 };
 
-// The rule codes joined by commas: "N3,G6".
-std::string JoindreRegles(const Reponse& reponse);
-
 class Analyseur {
   public:
     explicit Analyseur(bool avecExplication) : avecExplication_(avecExplication) {}
@@ -37,5 +34,8 @@ class Analyseur {
   private:
     bool avecExplication_;
 };
+
+// The rule codes joined by commas: "N3,G6".
+std::string JoindreRegles(const Reponse& reponse);
 
 } // namespace texte

@@ -127,18 +127,17 @@ MotPrepare PreparerMot(std::string_view motUtf8) {
             return Refus(Motif::Utf8Invalide, "texte UTF-8 invalide");
         }
         const char32_t compose = pages::Composer(precedent, point);
-        if (compose != 0) { // a letter and its combining mark: one character
-            if (caracteres <= LONGUEUR_ANALYSEE) {
-                mot1252.pop_back();
-            }
-            --caracteres;
+        const bool fusion = compose != 0; // a letter and its combining mark: one character
+        if (fusion) {
             point = compose;
         }
         char octet = 0;
         if (!Convertir(point, octet, erreur)) {
             return Refus(Motif::CaractereRefuse, erreur);
         }
-        if (++caracteres <= LONGUEUR_ANALYSEE) {
+        if (fusion && caracteres <= LONGUEUR_ANALYSEE) {
+            mot1252.back() = octet;
+        } else if (!fusion && ++caracteres <= LONGUEUR_ANALYSEE) {
             mot1252 += octet;
         }
         precedent = EnMinuscule(point);

@@ -55,8 +55,9 @@ void AjusterHauteur(QTableWidget* tableau) {
 
 } // namespace
 
-TFormesBox::TFormesBox(QWidget* proprietaire)
-    : QDialog(proprietaire), ui_(std::make_unique<Ui::TFormesBox>()) {
+TFormesBox::TFormesBox(QWidget* proprietaire, bool paradigmesAbsents)
+    : QDialog(proprietaire), ui_(std::make_unique<Ui::TFormesBox>()),
+      paradigmesAbsents_(paradigmesAbsents) {
     ui_->setupUi(this);
     TexteLemme = ui_->TexteLemme;
     Tableau = ui_->Tableau;
@@ -106,7 +107,13 @@ void TFormesBox::AfficherExplication() {
                            "Entrée : ses formes s'affichent ici."));
         return;
     }
-    ExplicationForme->setPlainText(Explications(paradigme_.Cases[CasePosition(ligne, colonne)]));
+    QString texte = Explications(paradigme_.Cases[CasePosition(ligne, colonne)]);
+    if (paradigmesAbsents_) {
+        texte.prepend(QStringLiteral("Le fichier des formes irrégulières (paradigmes.lex) est "
+                                     "introuvable : ces formes viennent des seules règles de "
+                                     "terminaison.\n\n"));
+    }
+    ExplicationForme->setPlainText(texte);
 }
 
 void AjouterMenuFormes(QLineEdit* champ, const std::function<void()>& ouvrir) {

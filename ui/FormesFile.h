@@ -30,7 +30,9 @@ class TFormesBox : public QDialog {
     Q_OBJECT
 
   public:
-    explicit TFormesBox(QWidget* proprietaire = nullptr);
+    // `paradigmesAbsents`: the paradigm file was not found, so the rules
+    // alone give the forms, which the explanations say.
+    explicit TFormesBox(QWidget* proprietaire = nullptr, bool paradigmesAbsents = false);
     ~TFormesBox() override;
 
     // Controls (owned by the dialog).
@@ -51,6 +53,7 @@ class TFormesBox : public QDialog {
 
     std::unique_ptr<Ui::TFormesBox> ui_;
     Paradigme paradigme_{};
+    bool paradigmesAbsents_ = false;
 };
 
 // Adds "Toutes les formes" (with its key) to the context menu of `champ`,

@@ -14,6 +14,8 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QStandardPaths>
+#include <QWindow>
 #include <algorithm>
 #include <filesystem>
 #include <iterator>
@@ -32,6 +34,7 @@
 #include "Minuscules.h"
 #include "PagesDeCode.h"
 #include "Paradigmes.h"
+#include "Placement.h"
 #include "Polices.h"
 #include "ui_MainFormFile.h"
 
@@ -62,20 +65,40 @@ bool ContientAide(const std::string& dossier) {
         std::filesystem::path(dossier) / FICHIER_AIDE.toStdString(), erreur);
 }
 
-void ChargerLexiquesEtParadigmes() {
+// Loads the eight lexicons and, when the current folder holds its file, the
+// paradigm lexicon. That one is optional: without it the rules give every
+// form and nothing is reported. Returns whether the file was there.
+bool ChargerLexiquesEtParadigmes() {
     ChargerExceptions();
+    std::error_code erreur;
+    if (!std::filesystem::exists(std::filesystem::symlink_status(FICHIER_PARADIGMES, erreur))) {
+        return false;
+    }
     ChargerParadigmes();
+    return true;
 }
 
 // Loads the eight lexicons and the paradigms from the first folder that holds
 // any lexicon; when none does, from the current folder, whose missing files
-// are reported.
-void ChargerDepuisDossierDonnees(const std::vector<std::string>& candidats) {
+// are reported. Returns whether the paradigm file was there.
+bool ChargerDepuisDossierDonnees(const std::vector<std::string>& candidats) {
     // The files are read by bare name, from the current folder.
     const auto dossier = dossiers::PremierDossier(candidats);
-    if (!dossier || !dossiers::ExecuterDans(*dossier, ChargerLexiquesEtParadigmes)) {
-        ChargerLexiquesEtParadigmes();
+    bool paradigmes = false;
+    if (dossier && dossiers::ExecuterDans(
+                       *dossier, [&paradigmes] { paradigmes = ChargerLexiquesEtParadigmes(); })) {
+        return paradigmes;
     }
+    return ChargerLexiquesEtParadigmes();
+}
+
+// Where the save dialog opens: the documents folder, else the home folder.
+QString DossierPdf() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QDir(documents).exists()) {
+        return documents;
+    }
+    return QDir::homePath();
 }
 
 QString TexteItem(const QButtonGroup* groupe) {
@@ -104,20 +127,38 @@ TMainForm::TMainForm(QWidget* proprietaire, const std::vector<std::string>& cand
     PreparerControles();
     PreparerBarreOutils();
     setFixedSize(LARGEUR_CLIENT, HAUTEUR_CLIENT);
-    move(GAUCHE, HAUT);
+    PlacerSurEcran();
     Entree->setFocus();
 
     AfficherMessage = [this](const QString& texte) {
         QMessageBox::critical(this, TITRE_APPLICATION, texte);
     };
+    ImprimantePresente = [this] { return ImprimanteConnue(); };
     ChoisirImprimante = [this] { return DialogueImpression(); };
+    ChoisirFichierPdf = [this](const QString& propose) {
+        return DialogueFichierPdf(this, propose);
+    };
     const auto aide = dossiers::PremierDossier(candidats, ContientAide);
     fichierAide_ = aide && *aide != "." ? QDir(QString::fromStdString(*aide)).filePath(FICHIER_AIDE)
                                         : FICHIER_AIDE;
-    ChargerDepuisDossierDonnees(candidats);
+    paradigmesAbsents_ = !ChargerDepuisDossierDonnees(candidats);
 }
 
 TMainForm::~TMainForm() = default;
+
+// The usual place, moved inside the available area of its screen where it
+// would run off it (a large scale factor on a small screen). The frame counts
+// as far as the platform tells it before the window shows.
+void TMainForm::PlacerSurEcran() {
+    create();
+    const QPoint usuelle(GAUCHE, HAUT);
+    QScreen* ecran = QGuiApplication::screenAt(usuelle);
+    if (ecran == nullptr) {
+        ecran = screen();
+    }
+    const QRect cadre(usuelle, size().grownBy(windowHandle()->frameMargins()));
+    move(PlaceDansZone(cadre, ecran->availableGeometry()));
+}
 
 void TMainForm::PreparerControles() {
     SpeedBar = ui_->SpeedBar;
@@ -236,6 +277,11 @@ int TMainForm::ItemNombre() const {
 }
 
 void TMainForm::FilePrint() {
+    if (!ImprimantePresente()) {
+        AfficherMessage(QStringLiteral("Aucune imprimante par défaut n'est sélectionnée."));
+        EnregistrerEnPdf();
+        return;
+    }
     QPrinter* imprimante = ChoisirImprimante();
     if (imprimante == nullptr) {
         return;
@@ -246,12 +292,26 @@ void TMainForm::FilePrint() {
     }
 }
 
-QPrinter* TMainForm::DialogueImpression() {
-    if (QPrinterInfo::availablePrinters().isEmpty() ||
-        (!imprimante_ && QPrinterInfo::defaultPrinter().isNull())) {
-        AfficherMessage(QStringLiteral("Aucune imprimante par défaut n'est sélectionnée."));
-        return nullptr;
+// The page the printer would get, saved in a file the user chooses.
+void TMainForm::EnregistrerEnPdf() {
+    const QString propose =
+        QDir(DossierPdf()).filePath(NomFichierPdf(VersUtf8(dernierMot_.c_str())));
+    const QString fichier = ChoisirFichierPdf(propose);
+    if (fichier.isEmpty()) {
+        return;
     }
+    if (EnregistrerImagePdf(fichier, grab()).isEmpty()) {
+        AfficherMessage(QStringLiteral("Le fichier « %1 » n'a pas pu être écrit.")
+                            .arg(QDir::toNativeSeparators(fichier)));
+    }
+}
+
+bool TMainForm::ImprimanteConnue() const {
+    return !QPrinterInfo::availablePrinters().isEmpty() &&
+           (imprimante_ || !QPrinterInfo::defaultPrinter().isNull());
+}
+
+QPrinter* TMainForm::DialogueImpression() {
     if (!imprimante_) {
         imprimante_ =
             std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
@@ -281,7 +341,7 @@ void TMainForm::HelpContents() {
 
 void TMainForm::ToutesLesFormes() {
     if (!formes_) {
-        formes_ = new TFormesBox(this);
+        formes_ = new TFormesBox(this, paradigmesAbsents_);
         // Closed, it gives the focus back to the main window's field that had it.
         connect(formes_, &QDialog::finished, this, [this] { activateWindow(); });
     }

@@ -108,10 +108,19 @@ class TMainForm : public QWidget {
     // Shows a message about printing; replaceable so that tests can record.
     std::function<void(const QString& texte)> AfficherMessage;
 
+    // Whether the system offers a printer (by default, asks the print
+    // system). Replaceable so that tests run as on a machine without one.
+    std::function<bool()> ImprimantePresente;
+
     // The printer of a print job: by default the print dialog, opened on the
-    // printer last confirmed (the default printer at first); null when there
-    // is no printer or the user cancels. Replaceable so that tests print to a file.
+    // printer last confirmed (the default printer at first); null when the
+    // user cancels. Replaceable so that tests print to a file.
     std::function<QPrinter*()> ChoisirImprimante;
+
+    // Without a printer, the PDF file to save the page in: by default the save
+    // dialog opened on `propose`; "" when the user cancels. Replaceable so
+    // that tests need no dialog.
+    std::function<QString(const QString& propose)> ChoisirFichierPdf;
 
   protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
@@ -119,7 +128,10 @@ class TMainForm : public QWidget {
   private:
     void PreparerControles();
     void PreparerBarreOutils();
+    void PlacerSurEcran();
+    bool ImprimanteConnue() const;
     QPrinter* DialogueImpression();
+    void EnregistrerEnPdf();
 
     std::unique_ptr<Ui::TMainForm> ui_;
     QButtonGroup* groupeGenre_ = nullptr;
@@ -130,6 +142,7 @@ class TMainForm : public QWidget {
     std::string dernierMot_; // Windows-1252, as last analysed
     std::unique_ptr<QPrinter> imprimante_;
     QString fichierAide_;
+    bool paradigmesAbsents_ = false; // no paradigm file: the rules alone give the forms
 };
 
 // The one main window of the program (set by start-up).

@@ -62,6 +62,20 @@ static void signaler(unsigned long numero, adjora_statut statut) {
     }
 }
 
+/* A token without a letter gets the marker adjora-cli writes; a blank line
+ * gets nothing, as adjora-cli skips it. */
+static void pas_un_mot(const char* texte, unsigned long numero) {
+    if (texte[strspn(texte, " \t\r")] != '\0') {
+        printf("%lu\tpas un mot\n", numero);
+    }
+}
+
+static void ecrire_regles(const char* regles) {
+    for (; *regles != '\0'; regles++) {
+        putchar(*regles == ' ' ? ',' : *regles);
+    }
+}
+
 static void mot(const adjora* a, const char* texte, unsigned long numero) {
     adjora_analyse analyse;
     adjora_statut statut = adjora_analyser(a, texte, ADJORA_EXPLICATION, &analyse);
@@ -69,7 +83,12 @@ static void mot(const adjora* a, const char* texte, unsigned long numero) {
     if (statut == ADJORA_OK || statut == ADJORA_MOT_TRONQUE) {
         printf("%lu\t%s\t%d\t%d\t", numero, analyse.lemme, (int)analyse.genre, (int)analyse.nombre);
         ecrire_explication(analyse.explication);
+        putchar('\t');
+        ecrire_regles(analyse.regles);
         putchar('\n');
+    }
+    if (statut == ADJORA_PAS_UN_MOT) {
+        pas_un_mot(texte, numero);
     }
 }
 
@@ -100,6 +119,9 @@ static void formes(const adjora* a, const char* texte, unsigned long numero) {
         cellules(&p, 0);
         cellules(&p, 1);
         putchar('\n');
+    }
+    if (statut == ADJORA_PAS_UN_MOT) {
+        pas_un_mot(texte, numero);
     }
 }
 

@@ -115,8 +115,6 @@ def lignes_signalees(erreurs, prefixe):
 def comparer(nom, cli, client, sans_numero):
     """Each CLI answer line against the client's, the client's numbers aside."""
     attendu = cli.stdout.decode("utf-8", "replace").splitlines()
-    # Tokens without a letter: adjora-cli says "pas un mot", the client nothing.
-    attendu = [ligne for ligne in attendu if ligne.split("\t")[1:] != ["pas un mot"]]
     obtenu = client.stdout.decode("utf-8", "replace").splitlines()
     if sans_numero:
         attendu = ["\t".join(ligne.split("\t")[1:]) for ligne in attendu]
@@ -137,16 +135,13 @@ def comparer(nom, cli, client, sans_numero):
 
 
 def en_codes(sortie):
-    """adjora-cli's gender and number names as the API's codes; its lines for
-    tokens without a letter ("pas un mot") left out, as the client leaves out
-    ADJORA_PAS_UN_MOT."""
+    """adjora-cli's gender and number names as the API's codes."""
     lignes = []
     for ligne in sortie.decode("utf-8").splitlines():
         c = ligne.split("\t")
-        if c[1:] == ["pas un mot"]:
-            continue
-        c[2] = CODES.get(c[2], c[2])
-        c[3] = CODES.get(c[3], c[3])
+        if len(c) >= 4:
+            c[2] = CODES.get(c[2], c[2])
+            c[3] = CODES.get(c[3], c[3])
         lignes.append("\t".join(c))
     return ("\n".join(lignes) + "\n").encode() if lignes else b""
 
@@ -164,7 +159,7 @@ def main():
         jeux = [("-", [])] + [(d, ["--lexiques", d]) for d in sorted(glob.glob(os.path.join(LEXIQUES, "*")))]
         for dossier, option in jeux:
             nom = os.path.basename(dossier) if dossier != "-" else "installed data"
-            reponse = lancer([cli, "--explication"] + option, mots, env)
+            reponse = lancer([cli, "--explication", "--regles"] + option, mots, env)
             reponse = subprocess.CompletedProcess(reponse.args, reponse.returncode,
                                                   en_codes(reponse.stdout), reponse.stderr)
             echecs += comparer(f"{nom}, words", reponse, lancer([client, "mots", dossier], mots, env), True)

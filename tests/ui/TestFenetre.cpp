@@ -15,10 +15,12 @@
 #include "Bip.h"
 #include "FenetreAide.h"
 #include "FormesFile.h"
+#include "Impression.h"
 #include "Lemmatiseur.h"
 #include "MainFormFile.h"
 #include "PagesDeCode.h"
 #include "Paradigmes.h"
+#include "Placement.h"
 
 namespace {
 
@@ -87,6 +89,25 @@ QString ExplicationMoteur(const QString& mot) {
         pages::Cp1252VersUtf8(AnalyserAdjectif(mot1252.c_str(), &analyse)));
 }
 
+// "x y width height" or "x y", as written in the case files.
+QRect Rectangle(const QString& texte) {
+    const QStringList n = texte.split(' ');
+    return {n.value(0).toInt(), n.value(1).toInt(), n.value(2).toInt(), n.value(3).toInt()};
+}
+
+// The one page of the PDF file `pdf`, rendered at 96 dots per inch by pdftoppm; a null
+// image when it cannot be rendered or has another number of pages.
+QImage Page(const QString& pdf) {
+    QTemporaryDir dossier;
+    if (QProcess::execute("pdftoppm", {"-r", "96", "-png", pdf, dossier.filePath("page")}) != 0) {
+        return {};
+    }
+    if (QDir(dossier.path()).entryList({"page*"}) != QStringList{"page-1.png"}) {
+        return {};
+    }
+    return QImage(dossier.filePath("page-1.png"));
+}
+
 QString Accessible(QObject* objet, QAccessible::Text quoi) {
     return QAccessible::queryAccessibleInterface(objet)->text(quoi);
 }
@@ -101,6 +122,8 @@ class TestFenetre : public QObject {
     TAboutBox aPropos_;
     QStringList messages_;           // print messages and printer requests, in place of their box
     QPrinter* imprimante_ = nullptr; // the printer "chosen" in place of the print dialog
+    bool imprimantePresente_ = true; // false: a machine without a printer
+    QString fichierPdf_;             // the file "chosen" in place of the save dialog
     int bips_ = 0;
     QStringList annonces_; // names of the notification each time it shows
 
@@ -129,6 +152,11 @@ class TestFenetre : public QObject {
             messages_ << "impression";
             return imprimante_;
         };
+        f_->ImprimantePresente = [this] { return imprimantePresente_; };
+        f_->ChoisirFichierPdf = [this](const QString& propose) {
+            messages_ << "pdf " + QFileInfo(propose).fileName();
+            return fichierPdf_;
+        };
         InstallerBip([this] { ++bips_; });
         f_->AnnonceResultat()->installEventFilter(this);
         f_->show();
@@ -138,6 +166,8 @@ class TestFenetre : public QObject {
         f_.reset();
         dossier_.reset();
         messages_.clear();
+        imprimantePresente_ = true;
+        fichierPdf_.clear();
         bips_ = 0;
         annonces_.clear();
     }
@@ -283,6 +313,117 @@ class TestFenetre : public QObject {
         imprimante_ = nullptr;
     }
 
+    // sansimprimante.tsv: Ctrl+P on a machine without a printer; the page saved as PDF is the
+    // one a printer would get.
+    void sansImprimante_data() {
+        QTest::addColumn<QString>("mot");
+        QTest::addColumn<QString>("fichier");
+        QTest::addColumn<QString>("vu");
+        QTest::addColumn<bool>("page");
+        for (const QStringList& c : Cas("sansimprimante.tsv", 4)) {
+            QTest::newRow(qPrintable(c[0] + " " + c[1])) << c[0] << c[1] << c[2] << (c[3] == "1");
+        }
+    }
+    void sansImprimante() {
+        QFETCH(QString, mot);
+        QFETCH(QString, fichier);
+        QFETCH(QString, vu);
+        QFETCH(bool, page);
+        QTemporaryDir dossier;
+        if (mot != "-") {
+            QTest::keyClicks(f_->Entree, mot);
+            QTest::keyClick(f_->Entree, Qt::Key_Return);
+        }
+        imprimantePresente_ = false;
+        if (fichier != "-") {
+            fichierPdf_ = fichier.replace('@', dossier.path());
+        }
+        QTest::keySequence(f_->Entree, RACCOURCI_IMPRIMER);
+        QCOMPARE(messages_.join('|'), vu);
+        if (!page) {
+            return;
+        }
+        QPrinter imprimante(QPrinter::HighResolution); // a printer with its default settings
+        imprimante.setOutputFileName(dossier.filePath("imprimante.pdf"));
+        imprimante_ = &imprimante;
+        imprimantePresente_ = true;
+        QTest::keySequence(f_->Entree, RACCOURCI_IMPRIMER);
+        imprimante_ = nullptr;
+        const QImage enregistree = Page(fichierPdf_);
+        QVERIFY2(!enregistree.isNull(), "no one-page PDF that pdftoppm (poppler-utils) renders");
+        QCOMPARE(enregistree, Page(imprimante.outputFileName()));
+    }
+
+    // The save dialog of the PDF, as Qt shows it: in French, on the proposed file; the file
+    // named by the user, ".pdf" added to a bare name; none when cancelled.
+    void dialoguePdf_data() {
+        QTest::addColumn<QString>("nom"); // typed in the dialog; "": cancelled
+        QTest::addColumn<QString>("attendu");
+        QTest::newRow("nom nu") << "essai"
+                                << "essai.pdf";
+        QTest::newRow("nom en pdf") << "fiche.pdf"
+                                    << "fiche.pdf";
+        QTest::newRow("annulé") << ""
+                                << "";
+    }
+    void dialoguePdf() {
+        QFETCH(QString, nom);
+        QFETCH(QString, attendu);
+        QTemporaryDir dossier;
+        QString vu; // title, proposed name and filter of the dialog
+        QTimer::singleShot(0, this, [&vu, &nom] {
+            QTRY_VERIFY(qobject_cast<QFileDialog*>(QApplication::activeModalWidget()));
+            auto* dialogue = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            auto* champ = dialogue->findChild<QLineEdit*>("fileNameEdit");
+            vu = dialogue->windowTitle() + "|" + champ->text() + "|" +
+                 dialogue->nameFilters().join(',');
+            if (nom.isEmpty()) {
+                QTest::keyClick(champ, Qt::Key_Escape);
+                return;
+            }
+            champ->setText(nom);
+            QTest::keyClick(champ, Qt::Key_Return);
+        });
+        const QString fichier = DialogueFichierPdf(f_.get(), dossier.filePath("adjora-belles.pdf"));
+        QCOMPARE(vu, "Enregistrer la fenêtre en PDF|adjora-belles.pdf|Documents PDF (*.pdf)");
+        QCOMPARE(fichier, attendu.isEmpty() ? QString() : dossier.filePath(attendu));
+    }
+
+    // placements.tsv: a window's frame at its usual place and a screen's available area:
+    // where the window opens.
+    void placement_data() {
+        QTest::addColumn<QRect>("cadre");
+        QTest::addColumn<QRect>("zone");
+        QTest::addColumn<QPoint>("place");
+        for (const QStringList& c : Cas("placements.tsv", 3)) {
+            QTest::newRow(qPrintable(c[0] + " in " + c[1]))
+                << Rectangle(c[0]) << Rectangle(c[1]) << Rectangle(c[2]).topLeft();
+        }
+    }
+    void placement() {
+        QFETCH(QRect, cadre);
+        QFETCH(QRect, zone);
+        QFETCH(QPoint, place);
+        QCOMPARE(PlaceDansZone(cadre, zone), place);
+    }
+
+    // ecrans.tsv: where the main window opens on the screen the test runs on (ui.Fenetre, and
+    // ui.FenetreEchelle at scale factor 2), frame included.
+    void placementFenetre() {
+        const QRect zone = f_->screen()->availableGeometry();
+        QString place;
+        for (const QStringList& c : Cas("ecrans.tsv", 2)) {
+            if (Rectangle(c[0]) == zone) {
+                place = c[1];
+            }
+        }
+        QVERIFY2(!place.isEmpty(),
+                 qPrintable("no case for this screen: " + QDebug::toString(zone)));
+        QCOMPARE(f_->frameGeometry().topLeft(), Rectangle(place).topLeft());
+        QVERIFY2(zone.contains(f_->frameGeometry()),
+                 qPrintable(QDebug::toString(f_->frameGeometry())));
+    }
+
     void aide() {
         f_->SpeedExplications->click();
         FenetreAide* aide = f_->Aide();
@@ -354,15 +495,17 @@ class TestFenetre : public QObject {
         QTest::addColumn<QString>("programme"); // "" this one; "-": no data folder but "."
         QTest::addColumn<int>("rapports");      // boxes naming a missing file
         QTest::addColumn<QString>("lemme");     // of "belles"
-        QTest::newRow("ici") << "" << true << "" << 0 << "bel";
-        QTest::newRow("ici, D absent") << "D" << false << "" << 1 << "bel";
-        QTest::newRow("ici, paradigmes absents") << "P" << false << "" << 1 << "bel";
+        QTest::addColumn<bool>("regles");       // no paradigm file: the forms dialog says so
+        QTest::newRow("ici") << "" << true << "" << 0 << "bel" << false;
+        QTest::newRow("ici, D absent") << "D" << false << "" << 1 << "bel" << false;
+        // The paradigm file is optional: its absence is no error.
+        QTest::newRow("ici, paradigmes absents") << "P" << false << "" << 0 << "bel" << true;
         // From another folder: every lexicon and the help from the source tree.
-        QTest::newRow("ailleurs") << "ABCDEFGH" << false << "" << 0 << "beau";
+        QTest::newRow("ailleurs") << "ABCDEFGH" << false << "" << 0 << "beau" << false;
         // Installed: every lexicon from <bindir>/../share/adjora (only H there).
-        QTest::newRow("installé") << "ABCDEFGH" << false << "bin/adjora" << 8 << "belles";
+        QTest::newRow("installé") << "ABCDEFGH" << false << "bin/adjora" << 7 << "belles" << true;
         // No lexicon anywhere: the current folder's files are reported.
-        QTest::newRow("nulle part") << "ABCDEFGH" << false << "-" << 8 << "bel";
+        QTest::newRow("nulle part") << "ABCDEFGH" << false << "-" << 8 << "bel" << false;
     }
     void donnees() {
         QFETCH(QString, absents);
@@ -370,6 +513,7 @@ class TestFenetre : public QObject {
         QFETCH(QString, programme);
         QFETCH(int, rapports);
         QFETCH(QString, lemme);
+        QFETCH(bool, regles);
         cleanup();
         int ouvertures = 0; // reports of files that cannot be opened
         const PresentateurErreur avant =
@@ -392,17 +536,46 @@ class TestFenetre : public QObject {
         QTest::keyClicks(f_->Entree, "belles");
         QTest::keyClick(f_->Entree, Qt::Key_Return);
         QCOMPARE(f_->Lemme->text(), lemme);
+        f_->ToutesLesFormes();
+        QCOMPARE(f_->Formes()->ExplicationForme->toPlainText().startsWith(
+                     "Le fichier des formes irrégulières (paradigmes.lex) est introuvable : ces "
+                     "formes viennent des seules règles de terminaison.\n\n"),
+                 regles);
         QCOMPARE(QFileInfo(f_->FichierAide()).absoluteFilePath(),
                  QFileInfo(aideIci || programme == "-" ? "Adjora.hlp"
                                                        : ADJORA_DONNEES_BUILD "/Adjora.hlp")
                      .absoluteFilePath());
     }
 
-    // Start-up: the lexicons' reports in boxes before the window, decoded; then the window,
-    // the about box and Qt's texts in French until the event loop ends, whose status is returned.
+    // demarrage.tsv: start-up from a folder: the lexicons' reports in boxes before the window,
+    // decoded; then the window, the about box and Qt's texts in French until the event loop
+    // ends, whose status is returned.
+    void demarrage_data() {
+        QTest::addColumn<QString>("absents");
+        QTest::addColumn<QByteArray>("paradigmes");
+        QTest::addColumn<QStringList>("rapport");
+        for (QStringList c : Cas("demarrage.tsv", 3)) {
+            QTest::newRow(qPrintable(c[0] + " " + c[1]))
+                << c[0].remove('-') << c[1].replace("\\n", "\n").toUtf8() << c[2].split('|');
+        }
+    }
     void demarrage() {
+        QFETCH(QString, absents);
+        QFETCH(QByteArray, paradigmes);
+        QFETCH(QStringList, rapport);
         cleanup();
-        dossier_ = std::make_unique<Dossier>("D");
+        dossier_ = std::make_unique<Dossier>(absents);
+        if (paradigmes != "-") {
+            Dossier::Ecrire("paradigmes.lex", paradigmes);
+        }
+        QStringList boites; // no box at all when the row names none
+        if (rapport.size() == 4) {
+            boites << "Erreur à l'execution\nErreur !\n\n* MESSAGE : " + rapport[0] +
+                          "\n* MODULE : " + rapport[1] + "\n* FONCTION : " + rapport[2] +
+                          "\n* FICHIER : " + QDir::current().filePath(rapport[3]) +
+                          "\n\nReportez toute erreur afin qu'elle soit corrigée "
+                          "à\n" ADJORA_MAINTENEUR_NOM " : " ADJORA_MAINTENEUR_EMAIL "\nMerci !";
+        }
         AboutBox = nullptr; // the program makes its own
         QStringList vu;
         QTimer::singleShot(0, this, [&vu] {
@@ -415,13 +588,10 @@ class TestFenetre : public QObject {
             [&vu](const QString& titre, const QString& texte) { vu << titre + "\n" + texte; });
         AboutBox = &aPropos_;
         QCOMPARE(statut, 3);
-        QCOMPARE(vu.join("|"),
-                 "Erreur à l'execution\nErreur !\n\n* MESSAGE : Opération impossible\n"
-                 "* MODULE : GESTION DES FICHIERS\n* FONCTION : fOuvrir\n* FICHIER : " +
-                     QDir::current().filePath("except_D.lex") +
-                     " (fichier absent)\n\nReportez toute erreur afin qu'elle soit "
-                     "corrigée à\n" ADJORA_MAINTENEUR_NOM " : " ADJORA_MAINTENEUR_EMAIL
-                     "\nMerci !|Adjora 1.0|A propos de...|Annuler");
+        boites << "Adjora 1.0"
+               << "A propos de..."
+               << "Annuler";
+        QCOMPARE(vu, boites);
     }
 
     // formes.tsv: a word analysed, the dialog opened by a key or the menu of Lemme.
