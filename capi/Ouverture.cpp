@@ -39,8 +39,12 @@ Lexiques& Partages() {
 std::string DossierParDefaut() {
     Dl_info info{};
     if (dladdr(reinterpret_cast<void*>(&adjora_version), &info) != 0 && info.dli_fname != nullptr) {
-        const auto installe =
-            dossiers::DossierDonneesPres(info.dli_fname, ADJORA_DONNEES_DEPUIS_BIBLIOTHEQUE);
+        // The library's real place: the loader may name it through a link
+        // (/lib -> usr/lib on Debian).
+        std::error_code erreur;
+        const fs::path bibliotheque = fs::weakly_canonical(info.dli_fname, erreur);
+        const auto installe = dossiers::DossierDonneesPres(
+            erreur ? fs::path(info.dli_fname) : bibliotheque, ADJORA_DONNEES_DEPUIS_BIBLIOTHEQUE);
         if (installe) {
             return *installe;
         }

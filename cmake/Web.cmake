@@ -30,7 +30,4 @@ if(ADJORA_BUILD_WEB)
     DESTINATION "${CMAKE_INSTALL_DATADIR}/adjora/web"
     FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ
     COMPONENT web)
-  install(FILES "${PROJECT_SOURCE_DIR}/packaging/adjora-web.lintian-overrides"
-    DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides" RENAME adjora-web
-    COMPONENT web)
 endif()

@@ -13,7 +13,7 @@ paquets=(
   xvfb xauth fonts-liberation fonts-comic-neue xdotool imagemagick
   dbus at-spi2-core orca
   clang libclang-rt-14-dev valgrind
-  python3 python3-grammalecte nodejs
+  python3 python3-dev pybind11-dev python3-pybind11 mypy python3-grammalecte nodejs debootstrap
   emscripten chromium chromium-driver python3-selenium
   appstream desktop-file-utils dpkg-dev file lintian reuse poppler-utils
 )

@@ -3,9 +3,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 """Checks what Adjora ships: `reuse lint` on a copy of the sources without build
-trees and caches (a tree without .git is judged as a checkout); the Debian package built
-by CPack (lintian: no error, no warning), unpacked; a DESTDIR install under a
-prefix of its own. In each installed tree, adjora-cli run from elsewhere with no
+trees and caches (a tree without .git is judged as a checkout); the Debian
+packages built by CPack, each against its row of paquets.tsv (architecture,
+dependencies, control members, files), the library's symbols file
+(dpkg-gensymbols -c4), lintian --pedantic (no error, no warning), all unpacked
+together; a DESTDIR install under a prefix of its own. In each installed tree,
+adjora-cli run from elsewhere with no
 --lexiques must read that tree's lexicons; desktop entry, metainfo and manual
 pages must validate.
 
@@ -88,16 +91,65 @@ def verifier_arbre(racine, prefixe, avec_ui):
                   os.path.join(racine, "share/metainfo/org.adjora.Adjora.metainfo.xml")])
 
 
-def verifier_deb(construction, travail, avec_ui):
+def controle(paquet, champ):
+    return executer(["dpkg-deb", "-f", paquet, champ])[0].strip()
+
+
+def verifier_paquet(chemin, ligne, racine):
+    """One built package against its row of paquets.tsv; unpacks it under racine."""
+    nom, architecture, dependances, membres, fichiers = ligne
+    erreurs = []
+    arch = controle(chemin, "Architecture")
+    if (architecture == "all") != (arch == "all"):
+        erreurs.append(f"Architecture: {arch}, expected {architecture}")
+    depends = controle(chemin, "Depends")
+    erreurs += [f"Depends lacks {d!r}: {depends}" for d in dependances.split(";") if d != "-" and d not in depends]
+    liste = executer(["sh", "-c", f"dpkg-deb --ctrl-tarfile '{chemin}' | tar -t"])[0].split()
+    erreurs += [f"no control member {m}" for m in membres.split() if m != "-" and f"./{m}" not in liste]
+    dossier = os.path.join(racine, nom)
+    os.makedirs(dossier)
+    executer(["dpkg", "-x", chemin, dossier])
+    erreurs += [f"does not hold {f}" for f in fichiers.split() if not glob.glob(os.path.join(dossier, f), recursive=True)]
+    executer(["dpkg", "-x", chemin, os.path.join(racine, "tout")])
+    return [f"{nom}: {e}" for e in erreurs]
+
+
+def verifier_symboles(racine, source):
+    """dpkg-gensymbols -c4: the library exports exactly the symbols file's list."""
+    dossier = os.path.join(racine, "libadjora1")
+    bibliotheque = glob.glob(os.path.join(dossier, "usr/lib/**/libadjora.so.1"), recursive=True)
+    if not bibliotheque:
+        raise AssertionError("no libadjora.so.1 in libadjora1")
+    executer([outil("dpkg-gensymbols"), "-v1.0", "-plibadjora1", f"-P{dossier}", "-c4", "-O/dev/null",
+              f"-I{os.path.join(source, 'packaging/libadjora1/symbols')}", f"-e{bibliotheque[0]}"])
+
+
+def verifier_deb(construction, travail, avec_ui, source):
     outil("dpkg-shlibdeps")
     executer([outil("cpack"), "-G", "DEB", "--config", os.path.join(construction, "CPackConfig.cmake"),
               "-B", travail], cwd=construction)
-    paquets = glob.glob(os.path.join(travail, "*.deb"))
-    verifier(len(paquets) == 1, f"expected one .deb, found {paquets}")
-    rapport, _ = executer([outil("lintian"), "--allow-root", "--fail-on", "error,warning", paquets[0]])
-    executer(["dpkg", "-x", paquets[0], os.path.join(travail, "racine")])
-    verifier_arbre(os.path.join(travail, "racine/usr"), "/usr", avec_ui)
-    print(f"ok deb: {os.path.basename(paquets[0])}; lintian:\n{rapport}")
+    paquets = {os.path.basename(p).split("_")[0]: p for p in glob.glob(os.path.join(travail, "*.deb"))}
+    lignes = [l.split("\t") for l in open(os.path.join(source, "tests/paquet/paquets.tsv"), encoding="utf-8")
+              .read().splitlines() if l and not l.startswith("#")]
+    if not (lignes and all(len(l) == 5 for l in lignes)):
+        raise AssertionError("paquets.tsv: rows of 5 columns expected")
+    erreurs = []
+    for ligne in lignes:
+        optionnel = ligne[0].endswith("?")
+        ligne[0] = ligne[0].rstrip("?")
+        if ligne[0] in paquets:
+            erreurs += verifier_paquet(paquets.pop(ligne[0]), ligne, os.path.join(travail, "paquets"))
+        elif not optionnel:
+            erreurs.append(f"{ligne[0]} was not built")
+    erreurs += [f"{nom} is in no row of paquets.tsv" for nom in paquets]
+    if erreurs:
+        raise AssertionError("\n".join(erreurs))
+    verifier_symboles(os.path.join(travail, "paquets"), source)
+    rapport, _ = executer([outil("lintian"), "--pedantic", "--allow-root", "--fail-on", "error,warning"]
+                          + sorted(glob.glob(os.path.join(travail, "*.deb"))))
+    verifier_arbre(os.path.join(travail, "paquets/tout/usr"), "/usr", avec_ui)
+    print(f"ok deb: {', '.join(sorted(os.path.basename(p) for p in glob.glob(os.path.join(travail, '*.deb'))))}"
+          f"; lintian --pedantic:\n{rapport}")
 
 
 def verifier_destdir(construction, travail, avec_ui):
@@ -122,7 +174,7 @@ try:
     else:
         with tempfile.TemporaryDirectory(prefix=f"adjora-{mode}-") as travail:
             if mode == "deb":
-                verifier_deb(construction, travail, avec_ui == "1")
+                verifier_deb(construction, travail, avec_ui == "1", source)
             else:
                 verifier_destdir(construction, travail, avec_ui == "1")
 except AssertionError as e:
