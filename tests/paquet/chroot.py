@@ -4,15 +4,15 @@
 
 """Installs every package CPack builds into a fresh minimal Debian 12 chroot
 (debootstrap --variant=minbase) with `apt-get install ./*.deb`, then, inside
-it: `import adjora` answers "belles", a C program built with pkg-config
-(cc -std=c99 -pedantic -Werror) links libadjora and answers it too, and
-adjora-cli finds the installed lexicons.
+it: `import adjora` answers "belles", so does tests/capi/client.c built with
+pkg-config (cc -std=c99 -pedantic -Werror), and adjora-cli finds the installed
+lexicons.
 
 The debootstrap result is kept as a tarball, and the packages apt downloads in
 a folder beside it (ADJORA_CACHE_CHROOT, default /var/cache/adjora): after the
 first run, a run needs the network only for packages the mirror has changed.
-Runs as root (chroot), through sudo when it asks no password; skips (77)
-without debootstrap, or without root or such a sudo.
+Runs as root, through sudo when it asks no password; skips (77) without
+debootstrap, or without root or such a sudo.
 
 usage: chroot.py BUILD_DIR SOURCE_DIR"""
 import fcntl
@@ -23,47 +23,22 @@ import subprocess
 import sys
 import tempfile
 
+from commun import construire_paquets, executer, outil
+
 MIROIR = "http://deb.debian.org/debian"
 CACHE = os.environ.get("ADJORA_CACHE_CHROOT", "/var/cache/adjora")
 BASE = os.path.join(CACHE, "bookworm-minbase.tar")
 ARCHIVES = os.path.join(CACHE, "archives")
 OUTILS = ["gcc", "libc6-dev", "pkg-config"]
 
-PROGRAMME_C = r"""
-#include <stdio.h>
-#include <adjora.h>
-
-int main(void) {
-    adjora* lexiques = NULL;
-    adjora_analyse analyse;
-    if (adjora_ouvrir(NULL, NULL, NULL, &lexiques) != ADJORA_OK) {
-        return 2;
-    }
-    if (adjora_analyser(lexiques, "belles", 0, &analyse) != ADJORA_OK) {
-        return 3;
-    }
-    printf("%s %d %d %s\n", analyse.lemme, (int)analyse.genre, (int)analyse.nombre, adjora_version());
-    adjora_fermer(lexiques);
-    return 0;
-}
-"""
-
 PROGRAMME_PYTHON = ("import adjora; r = adjora.analyser('belles'); "
                     "print(r.lemme, r.genre.ud, r.nombre.ud, adjora.formes('belles').masculin_singulier)")
 
 
-def executer(commande, **options):
-    fin = subprocess.run(commande, capture_output=True, text=True, errors="replace", timeout=600, **options)
-    if fin.returncode != 0:
-        raise AssertionError(f"{' '.join(commande)} -> {fin.returncode}\n{fin.stdout[-3000:]}\n{fin.stderr[-3000:]}")
-    return fin.stdout
-
-
 def dans(racine, commande):
-    """Runs a shell command in the chroot."""
     env = {"PATH": "/usr/sbin:/usr/bin:/sbin:/bin", "DEBIAN_FRONTEND": "noninteractive", "LC_ALL": "C.UTF-8",
            "HOME": "/root"}
-    return executer(["chroot", racine, "sh", "-c", commande], env=env)
+    return executer(["chroot", racine, "sh", "-c", commande], env=env)[0]
 
 
 def preparer_base():
@@ -98,15 +73,14 @@ def installer(racine, paquets):
             shutil.copy(fichier, ARCHIVES)
 
 
-def verifier(racine):
+def verifier(racine, source):
     sortie = dans(racine, f'cd /tmp && python3 -c "{PROGRAMME_PYTHON}"')
     if sortie.strip() != "beau Fem Plur ('beau', 'bel')":
         raise AssertionError(f"python3 in the chroot: {sortie!r}")
-    with open(os.path.join(racine, "tmp/essai.c"), "w") as f:
-        f.write(PROGRAMME_C)
-    dans(racine, "cd /tmp && cc -std=c99 -pedantic -Werror -o essai essai.c $(pkg-config --cflags --libs adjora)")
-    sortie = dans(racine, "cd / && /tmp/essai")
-    if sortie.split() != ["beau", "1", "1", "1.0"]:
+    shutil.copy(os.path.join(source, "tests/capi/client.c"), os.path.join(racine, "tmp"))
+    dans(racine, "cd /tmp && cc -std=c99 -pedantic -Werror -o client client.c $(pkg-config --cflags --libs adjora)")
+    sortie = dans(racine, "cd / && echo belles | /tmp/client mots -")
+    if sortie.split("\t")[:4] != ["1", "beau", "1", "1"]:
         raise AssertionError(f"the C program in the chroot: {sortie!r}")
     sortie = dans(racine, "cd / && adjora-cli belles")
     if sortie.split("\t")[:2] != ["belles", "beau"]:
@@ -116,10 +90,9 @@ def verifier(racine):
 
 def principal():
     construction = os.path.abspath(sys.argv[1])
-    for outil in ("debootstrap", "chroot", "cpack"):
-        if shutil.which(outil) is None:
-            print(f"SKIP: {outil} is not installed (tools/installer-dependances.sh installs it)")
-            sys.exit(77)
+    outil("debootstrap")
+    outil("chroot")
+    outil("cpack")
     if os.geteuid() != 0 and shutil.which("sudo") and subprocess.run(["sudo", "-n", "true"]).returncode == 0:
         os.execvp("sudo", ["sudo", "-n", "--preserve-env=ADJORA_CACHE_CHROOT", sys.executable] + sys.argv)
     if os.geteuid() != 0:
@@ -127,9 +100,7 @@ def principal():
         sys.exit(77)
     preparer_base()
     with tempfile.TemporaryDirectory(dir=construction, prefix="chroot-") as travail:
-        executer(["cpack", "-G", "DEB", "--config", os.path.join(construction, "CPackConfig.cmake"),
-                  "-B", os.path.join(travail, "debs")], cwd=construction)
-        paquets = sorted(glob.glob(os.path.join(travail, "debs", "*.deb")))
+        paquets = construire_paquets(construction, os.path.join(travail, "debs"))
         racine = os.path.join(travail, "racine")
         os.makedirs(racine)
         executer(["tar", "-C", racine, "-xpf", BASE])
@@ -137,7 +108,7 @@ def principal():
         # The programs find their data from /proc/self/exe.
         executer(["mount", "-t", "proc", "proc", os.path.join(racine, "proc")])
         try:
-            print(verifier(racine))
+            print(verifier(racine, sys.argv[2]))
         finally:
             executer(["umount", os.path.join(racine, "proc")])
     print(f"ok chroot: {', '.join(os.path.basename(p) for p in paquets)}")
