@@ -23,7 +23,7 @@ import subprocess
 import sys
 import tempfile
 
-from commun import construire_paquets, executer, outil
+from commun import construire_paquets, executer, outil, verifier
 
 MIROIR = "http://deb.debian.org/debian"
 CACHE = os.environ.get("ADJORA_CACHE_CHROOT", "/var/cache/adjora")
@@ -73,18 +73,15 @@ def installer(racine, paquets):
             shutil.copy(fichier, ARCHIVES)
 
 
-def verifier(racine, source):
+def verifier_installation(racine, source):
     sortie = dans(racine, f'cd /tmp && python3 -c "{PROGRAMME_PYTHON}"')
-    if sortie.strip() != "beau Fem Plur ('beau', 'bel')":
-        raise AssertionError(f"python3 in the chroot: {sortie!r}")
+    verifier(sortie.strip() == "beau Fem Plur ('beau', 'bel')", f"python3 in the chroot: {sortie!r}")
     shutil.copy(os.path.join(source, "tests/capi/client.c"), os.path.join(racine, "tmp"))
     dans(racine, "cd /tmp && cc -std=c99 -pedantic -Werror -o client client.c $(pkg-config --cflags --libs adjora)")
     sortie = dans(racine, "cd / && echo belles | /tmp/client mots -")
-    if sortie.split("\t")[:4] != ["1", "beau", "1", "1"]:
-        raise AssertionError(f"the C program in the chroot: {sortie!r}")
+    verifier(sortie.split("\t")[:4] == ["1", "beau", "1", "1"], f"the C program in the chroot: {sortie!r}")
     sortie = dans(racine, "cd / && adjora-cli belles")
-    if sortie.split("\t")[:2] != ["belles", "beau"]:
-        raise AssertionError(f"adjora-cli in the chroot: {sortie!r}")
+    verifier(sortie.split("\t")[:2] == ["belles", "beau"], f"adjora-cli in the chroot: {sortie!r}")
     return dans(racine, "dpkg-query -W 'libadjora*' 'python3-adjora' 'adjora*'")
 
 
@@ -108,7 +105,7 @@ def principal():
         # The programs find their data from /proc/self/exe.
         executer(["mount", "-t", "proc", "proc", os.path.join(racine, "proc")])
         try:
-            print(verifier(racine, sys.argv[2]))
+            print(verifier_installation(racine, sys.argv[2]))
         finally:
             executer(["umount", os.path.join(racine, "proc")])
     print(f"ok chroot: {', '.join(os.path.basename(p) for p in paquets)}")

@@ -16,6 +16,11 @@ def outil(nom):
     return nom
 
 
+def verifier(condition, message):
+    if not condition:
+        raise AssertionError(message)
+
+
 def executer(commande, **options):
     """Standard output and error of a command that must succeed."""
     fin = subprocess.run(commande, capture_output=True, text=True, errors="replace", timeout=900, **options)

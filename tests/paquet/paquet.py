@@ -22,12 +22,7 @@ import subprocess
 import sys
 import tempfile
 
-from commun import construire_paquets, executer, outil
-
-
-def verifier(condition, message):
-    if not condition:
-        raise AssertionError(message)
+from commun import construire_paquets, executer, outil, verifier
 
 
 def hors_sources(dossier, noms):
