@@ -351,17 +351,14 @@ class TestFenetre : public QObject {
         QCOMPARE(enregistree, Page(imprimante.outputFileName()));
     }
 
-    // The save dialog of the PDF, as Qt shows it: in French, on the proposed file; the file
-    // named by the user, ".pdf" added to a bare name; none when cancelled.
+    // dialoguepdf.tsv: the save dialog of the PDF, as Qt shows it, and the file it answers.
     void dialoguePdf_data() {
-        QTest::addColumn<QString>("nom"); // typed in the dialog; "": cancelled
+        QTest::addColumn<QString>("nom");
         QTest::addColumn<QString>("attendu");
-        QTest::newRow("nom nu") << "essai"
-                                << "essai.pdf";
-        QTest::newRow("nom en pdf") << "fiche.pdf"
-                                    << "fiche.pdf";
-        QTest::newRow("annulé") << ""
-                                << "";
+        for (QStringList c : Cas("dialoguepdf.tsv", 2)) {
+            QTest::newRow(qPrintable(c[0]))
+                << c[0].remove(QRegularExpression("^-$")) << c[1].remove(QRegularExpression("^-$"));
+        }
     }
     void dialoguePdf() {
         QFETCH(QString, nom);
