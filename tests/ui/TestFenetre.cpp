@@ -295,11 +295,8 @@ class TestFenetre : public QObject {
         pdf.setOutputFileName(dossier.filePath("fenetre.pdf"));
         imprimante_ = &pdf;
         f_->SpeedImprimer->click();
-        QVERIFY2(QProcess::execute("pdftoppm", {"-r", "96", "-png", pdf.outputFileName(),
-                                                dossier.filePath("page")}) == 0,
-                 "pdftoppm (poppler-utils) cannot render the printout");
-        QCOMPARE(QDir(dossier.path()).entryList({"page*"}), QStringList{"page-1.png"});
-        const QImage page(dossier.filePath("page-1.png")); // what is not white is printed:
+        const QImage page = Page(pdf.outputFileName()); // what is not white is printed:
+        QVERIFY2(!page.isNull(), "no one-page PDF that pdftoppm (poppler-utils) renders");
         const QRect encre = QRegion(QBitmap::fromImage(page.createMaskFromColor(qRgb(255, 255, 255),
                                                                                 Qt::MaskInColor)))
                                 .boundingRect();
@@ -354,17 +351,14 @@ class TestFenetre : public QObject {
         QCOMPARE(enregistree, Page(imprimante.outputFileName()));
     }
 
-    // The save dialog of the PDF, as Qt shows it: in French, on the proposed file; the file
-    // named by the user, ".pdf" added to a bare name; none when cancelled.
+    // dialoguepdf.tsv: the save dialog of the PDF, as Qt shows it, and the file it answers.
     void dialoguePdf_data() {
-        QTest::addColumn<QString>("nom"); // typed in the dialog; "": cancelled
+        QTest::addColumn<QString>("nom");
         QTest::addColumn<QString>("attendu");
-        QTest::newRow("nom nu") << "essai"
-                                << "essai.pdf";
-        QTest::newRow("nom en pdf") << "fiche.pdf"
-                                    << "fiche.pdf";
-        QTest::newRow("annulé") << ""
-                                << "";
+        for (QStringList c : Cas("dialoguepdf.tsv", 2)) {
+            QTest::newRow(qPrintable(c[0]))
+                << c[0].remove(QRegularExpression("^-$")) << c[1].remove(QRegularExpression("^-$"));
+        }
     }
     void dialoguePdf() {
         QFETCH(QString, nom);
@@ -489,23 +483,17 @@ class TestFenetre : public QObject {
         }
     }
 
-    void donnees_data() {
-        QTest::addColumn<QString>("absents");   // lexicons missing from the current folder
-        QTest::addColumn<bool>("aideIci");      // a help file in the current folder
-        QTest::addColumn<QString>("programme"); // "" this one; "-": no data folder but "."
-        QTest::addColumn<int>("rapports");      // boxes naming a missing file
-        QTest::addColumn<QString>("lemme");     // of "belles"
-        QTest::addColumn<bool>("regles");       // no paradigm file: the forms dialog says so
-        QTest::newRow("ici") << "" << true << "" << 0 << "bel" << false;
-        QTest::newRow("ici, D absent") << "D" << false << "" << 1 << "bel" << false;
-        // The paradigm file is optional: its absence is no error.
-        QTest::newRow("ici, paradigmes absents") << "P" << false << "" << 0 << "bel" << true;
-        // From another folder: every lexicon and the help from the source tree.
-        QTest::newRow("ailleurs") << "ABCDEFGH" << false << "" << 0 << "beau" << false;
-        // Installed: every lexicon from <bindir>/../share/adjora (only H there).
-        QTest::newRow("installé") << "ABCDEFGH" << false << "bin/adjora" << 7 << "belles" << true;
-        // No lexicon anywhere: the current folder's files are reported.
-        QTest::newRow("nulle part") << "ABCDEFGH" << false << "-" << 8 << "bel" << false;
+    void donnees_data() { // donnees.tsv
+        QTest::addColumn<QString>("absents");
+        QTest::addColumn<bool>("aideIci");
+        QTest::addColumn<QString>("programme");
+        QTest::addColumn<int>("rapports");
+        QTest::addColumn<QString>("lemme");
+        QTest::addColumn<bool>("regles");
+        for (QStringList c : Cas("donnees.tsv", 7)) {
+            QTest::newRow(qPrintable(c[0])) << c[1].remove('-') << (c[2] == "1") << c[3].remove('=')
+                                            << c[4].toInt() << c[5] << (c[6] == "1");
+        }
     }
     void donnees() {
         QFETCH(QString, absents);

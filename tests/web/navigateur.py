@@ -2,20 +2,14 @@
 # SPDX-FileCopyrightText: 2026 Équipe Adjora
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""The web page in headless Chromium (Selenium and chromedriver), served by a
-local static server with a strict content policy. Words are typed as a person
-types them and the page's answers compared with adjora-cli's, run now:
-mots.txt (analyses), formes.txt (the forms table); saisie.tsv (refused
-characters), clavier.tsv (a keyboard-only path), lexiques.tsv (a reader's
-faulty lexicons and their reports); a 10,000-character paste; the layout at
-360 px and desktop width; axe-core with a result shown and the forms open.
+"""The web page in headless Chromium, its answers compared with adjora-cli's:
+the case files of this folder, the layout at two widths and axe-core.
 Skips (77) only where Selenium, Chromium or chromedriver are missing.
 Usage: navigateur.py SITE ADJORA_CLI DATA AXE_JS"""
 import functools
 import http.server
 import json
 import os
-import random
 import re
 import shutil
 import subprocess
@@ -54,8 +48,6 @@ def echec(texte):
 
 
 def lignes(nom):
-    """The data lines of a case file: no comments, no blank lines; a missing or
-    empty file stops the run."""
     chemin = os.path.join(ICI, nom)
     contenu = [l.rstrip("\n") for l in open(chemin, encoding="utf-8")]
     utiles = [l for l in contenu if l.strip() and not l.startswith("#")]
@@ -239,7 +231,6 @@ SCRIPTS_ETAT = {
 
 
 def attendre_focus(pilote, focus, etat="-"):
-    """Whether, within 3 s, `focus` has the focus and `etat` holds."""
     cle, _, valeur = etat.partition("=")
     if cle not in SCRIPTS_ETAT:
         sys.exit(f"clavier.tsv : état inconnu {etat!r}")
@@ -279,7 +270,6 @@ def rapports_attendus(dossier):
 
 
 def rapport_lu(texte):
-    """Message, module, routine and file of one report shown."""
     trouve = re.search(r"\* MESSAGE : (.*?)\n\* MODULE : (.*?)\n\* FONCTION : (.*?)\n\* FICHIER : (.*?)\n\n",
                        texte, re.S)
     return list(trouve.groups()) if trouve else [texte]
@@ -303,22 +293,6 @@ def verifier_lexiques(pilote):
         if not attendre_focus(pilote, "entree"):
             echec(f"{relatif} : le focus n'est pas revenu dans Adjectif")
         pilote.find_element(By.ID, "lexiques-livres").click()
-
-
-def verifier_long(pilote):
-    """10,000 random characters pasted, then Enter: the page answers."""
-    hasard = random.Random(28)
-    texte = "".join(chr(hasard.choice([hasard.randrange(0x20, 0x2000), hasard.randrange(0x1F300, 0x1F600)]))
-                    for _ in range(10000))
-    taper(pilote, "x")
-    pilote.execute_script("const c = document.getElementById('entree'); c.value = arguments[0];"
-                          "c.dispatchEvent(new InputEvent('input', {inputType: 'insertFromPaste'}));", texte)
-    pilote.find_element(By.ID, "entree").send_keys(Keys.END, "s", Keys.ENTER)
-    if not attendre(pilote, "return document.getElementById('annonce').textContent !== '';", 5):
-        echec("10 000 caractères collés : aucune réponse")
-    lemme = pilote.execute_script("return document.getElementById('lemme').value;")
-    if len(lemme) > 50:
-        echec(f"10 000 caractères collés : lemme de {len(lemme)} caractères")
 
 
 def verifier_largeurs(pilote):
@@ -352,11 +326,8 @@ def verifier_axe(pilote, situation):
         echec(f"axe-core, {situation} : {resultat}")
 
 
-def verifier_axe_resultat(pilote):
-    verifier_axe(pilote, "résultat affiché")
-
-
 def verifier_axe_formes(pilote):
+    verifier_axe(pilote, "résultat affiché")
     taper(pilote, "vieilles", Keys.ENTER)
     pilote.find_element(By.ID, "bouton-formes").click()
     verifier_axe(pilote, "formes ouvertes")
@@ -384,9 +355,8 @@ def main():
         if not attendre(pilote, "return document.body.dataset.pret === 'oui';", 10):
             echec("le moteur ne démarre pas")
             return 1
-        for etape in (verifier_requetes, verifier_mots, verifier_axe_resultat, verifier_formes,
-                      verifier_axe_formes, verifier_saisie, verifier_lexiques, verifier_long,
-                      verifier_largeurs, verifier_clavier):
+        for etape in (verifier_requetes, verifier_mots, verifier_axe_formes, verifier_formes,
+                      verifier_saisie, verifier_lexiques, verifier_largeurs, verifier_clavier):
             debut = time.monotonic()
             etape(pilote)
             print(f"{etape.__name__} : {time.monotonic() - debut:.1f} s")
