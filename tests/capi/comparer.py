@@ -2,19 +2,27 @@
 # SPDX-FileCopyrightText: 2026 Équipe Adjora
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""The C API against adjora-cli, both installed as a user installs them.
+"""A client of the library against adjora-cli, both installed as a user installs them.
 
-Installs the build tree in a scratch prefix, builds client.c there with
-`cc -std=c99 -pedantic -Werror $(pkg-config --cflags --libs adjora)`, and runs
-the client and the installed adjora-cli on the same inputs: the words and the
-CoNLL-U files of the command-line cases (tests/cli/cas), on the shipped
-lexicons (the library's and the program's own lookup) and on the test sets.
-Their answers must be the same, and so must the lines each refuses or cuts.
-Usage: comparer.py BUILD_DIR CLI_CASES_DIR CLI_LEXICONS_DIR [asan]"""
-import glob, os, re, subprocess, sys, tempfile
+Installs the build tree in a scratch prefix and runs there the client (c:
+client.c built with `cc -std=c99 -pedantic -Werror $(pkg-config --cflags
+--libs adjora)`; python: tests/python/client.py over the installed module)
+and the installed adjora-cli on the same inputs: the words and the CoNLL-U
+files of the command-line cases, on the shipped lexicons (the library's and
+the program's own lookup) and on the test sets. Their answers must be the
+same, CoNLL-U byte for byte, and so must the lines each refuses or cuts; the
+Python client must also report the same lexicons and CoNLL-U lines.
+Usage: comparer.py BUILD_DIR CLI_CASES_DIR CLI_LEXICONS_DIR c|python [asan]"""
+import glob
+import os
+import re
+import subprocess
+import sys
+import tempfile
 
 CONSTRUCTION, CAS, LEXIQUES = (os.path.abspath(a) for a in sys.argv[1:4])
-ASAN = sys.argv[4:] == ["asan"]
+PYTHON = sys.argv[4] == "python"
+ASAN = sys.argv[5:] == ["asan"]
 ICI = os.path.dirname(os.path.abspath(__file__))
 CODES = {"masculin": "0", "féminin": "1", "singulier": "0", "pluriel": "1",
          "indéterminé": "2", "invariable": "3"}
@@ -40,8 +48,8 @@ def installer(prefixe):
 
 def pour_executer(env):
     """The environment of the programs run: the sanitized library needs its
-    runtime loaded first in a plain C program."""
-    if not ASAN:
+    runtime loaded first in a plain C program (the interpreter gets it from CTest)."""
+    if not ASAN or PYTHON:
         return env
     runtime = lancer(["cc", "-print-file-name=libasan.so"]).stdout.decode().strip()
     return dict(env, LD_PRELOAD=runtime, ASAN_OPTIONS="verify_asan_link_order=0:detect_leaks=1")
@@ -73,6 +81,10 @@ def marquer_donnees(prefixe):
 
 
 def construire_client(prefixe, env):
+    """The command running the client, and its environment."""
+    if PYTHON:
+        paquets = os.path.join(prefixe, "lib", "python3", "dist-packages")
+        return [sys.executable, os.path.join(ICI, "..", "python", "client.py")], dict(env, PYTHONPATH=paquets)
     drapeaux = lancer(["pkg-config", "--cflags", "--libs", "adjora"], env=env)
     if drapeaux.returncode != 0:
         sys.exit(f"FAIL pkg-config: {drapeaux.stderr.decode()}")
@@ -82,7 +94,7 @@ def construire_client(prefixe, env):
     fin = lancer(commande, env=env)
     if fin.returncode != 0:
         sys.exit(f"FAIL building the C client: {' '.join(commande)}\n{fin.stderr.decode()}")
-    return client
+    return [client], env
 
 
 def lire(chemin):
@@ -112,25 +124,41 @@ def lignes_signalees(erreurs, prefixe):
     return sorted(set(re.findall(prefixe + rb"ligne (\d+)", erreurs)))
 
 
-def comparer(nom, cli, client, sans_numero):
-    """Each CLI answer line against the client's, the client's numbers aside."""
-    attendu = cli.stdout.decode("utf-8", "replace").splitlines()
-    obtenu = client.stdout.decode("utf-8", "replace").splitlines()
-    if sans_numero:
-        attendu = ["\t".join(ligne.split("\t")[1:]) for ligne in attendu]
-        obtenu = ["\t".join(ligne.split("\t")[1:]) for ligne in obtenu]
+def lexiques_signales(cli, client):
+    """The lexicon files adjora-cli and the client report, paradigmes.lex aside."""
+    fichiers = re.findall(rb"(?m)^\* FICHIER : (.*?)(?: \([^)]*\))?$", cli.stderr)
+    noms_cli = {os.path.basename(f) for f in fichiers} - {b"paradigmes.lex"}
+    noms_client = set(re.findall(rb"(?m)^lexique (.*)$", client.stderr)) - {b"paradigmes.lex"}
+    if noms_cli == noms_client:
+        return []
+    return [f"lexicon reports: adjora-cli {sorted(noms_cli)}, client {sorted(noms_client)}"]
+
+
+def comparer(nom, cli, client, mots):
+    """Each CLI answer line against the client's, the client's numbers aside
+    for words; CoNLL-U output byte for byte."""
     erreurs = []
     if client.returncode != 0:
         erreurs.append(f"client status {client.returncode}: {client.stderr.decode()[:500]}")
+    attendu = cli.stdout.split(b"\n")
+    obtenu = client.stdout.split(b"\n")
+    if mots:
+        attendu = [ligne.split(b"\t", 1)[-1] for ligne in attendu]
+        obtenu = [ligne.split(b"\t", 1)[-1] for ligne in obtenu]
     if len(attendu) != len(obtenu):
         erreurs.append(f"{len(obtenu)} lines, adjora-cli {len(attendu)}")
     ecarts = [(a, o) for a, o in zip(attendu, obtenu) if a != o]
     erreurs += [f"adjora-cli: {a[:300]!r}\nclient:     {o[:300]!r}" for a, o in ecarts[:5]]
-    if sans_numero:
-        cli_lignes = lignes_signalees(cli.stderr, b"adjora-cli : ")
-        client_lignes = lignes_signalees(client.stderr, b"(?m)^")
+    cli_lignes = lignes_signalees(cli.stderr, b"adjora-cli : ")
+    client_lignes = lignes_signalees(client.stderr, b"(?m)^")
+    if mots or PYTHON:
+        # adjora-cli names CoNLL-U lines the library gives no word about.
+        if not mots:
+            cli_lignes = sorted(set(cli_lignes) & set(client_lignes))
         if cli_lignes != client_lignes:
             erreurs.append(f"lines refused or cut: adjora-cli {cli_lignes}, client {client_lignes}")
+    if PYTHON:
+        erreurs += lexiques_signales(cli, client)
     return [f"{nom}: {e}" for e in erreurs]
 
 
@@ -151,24 +179,24 @@ def main():
     with tempfile.TemporaryDirectory(prefix="adjora-capi-") as prefixe:
         env = installer(prefixe)
         echecs += verifier_bibliotheque(env)
-        client = construire_client(prefixe, env)
+        client, env = construire_client(prefixe, env)
         env = pour_executer(env)
         cli = os.path.join(prefixe, "bin", "adjora-cli")
         mots, fichiers_conllu = entrees()
         mots += marquer_donnees(prefixe) + b"\n"
         jeux = [("-", [])] + [(d, ["--lexiques", d]) for d in sorted(glob.glob(os.path.join(LEXIQUES, "*")))]
         for dossier, option in jeux:
-            nom = os.path.basename(dossier) if dossier != "-" else "installed data"
+            nom = os.path.basename(dossier)
             reponse = lancer([cli, "--explication", "--regles"] + option, mots, env)
             reponse = subprocess.CompletedProcess(reponse.args, reponse.returncode,
                                                   en_codes(reponse.stdout), reponse.stderr)
-            echecs += comparer(f"{nom}, words", reponse, lancer([client, "mots", dossier], mots, env), True)
+            echecs += comparer(f"{nom}, words", reponse, lancer(client + ["mots", dossier], mots, env), True)
             echecs += comparer(f"{nom}, forms", lancer([cli, "--formes", "--explication"] + option, mots, env),
-                               lancer([client, "formes", dossier], mots, env), True)
+                               lancer(client + ["formes", dossier], mots, env), True)
             for i, texte in enumerate(fichiers_conllu):
                 for mode, drapeaux in (("conllu", ["--conllu"]), ("conllu-explication", ["--conllu", "--explication"])):
                     echecs += comparer(f"{nom}, CoNLL-U input {i}, {mode}", lancer([cli] + drapeaux + option, texte, env),
-                                       lancer([client, mode, dossier], texte, env), False)
+                                       lancer(client + [mode, dossier], texte, env), False)
         print(f"{len(mots.splitlines())} words, {len(fichiers_conllu)} CoNLL-U inputs, {len(jeux)} lexicon sets")
     if echecs:
         sys.exit("FAIL\n" + "\n".join(echecs))
