@@ -4,6 +4,7 @@
 // Text at the library's edge: UTF-8 in and out, Windows-1252 for the engine.
 #include "Poignee.h"
 
+#include "Lemmatiseur.h"
 #include "Mots.h"
 #include "PagesDeCode.h"
 
@@ -66,6 +67,9 @@ adjora_statut PreparerMot(const char* motUtf8, std::string& mot1252) {
         return ADJORA_ERREUR_CARACTERE;
     case texte::Motif::Aucun:
         break;
+    }
+    if (!ContientUneLettre(prepare.mot1252.c_str())) { // punctuation, numbers: no word
+        return ADJORA_PAS_UN_MOT;
     }
     mot1252 = std::move(prepare.mot1252);
     return prepare.remarque.empty() ? ADJORA_OK : ADJORA_MOT_TRONQUE;

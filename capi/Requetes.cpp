@@ -22,9 +22,6 @@ adjora_statut Analyser(const char* mot, unsigned options, adjora_analyse* result
     if (statut != ADJORA_OK && statut != ADJORA_MOT_TRONQUE) {
         return statut;
     }
-    if (!ContientUneLettre(mot1252.c_str())) {
-        return ADJORA_PAS_UN_MOT;
-    }
     Analyse analyse;
     const char* explication = AnalyserAdjectif(mot1252.c_str(), &analyse);
     capi::VersUtf8(analyse.Mot, resultat->lemme, sizeof resultat->lemme);
@@ -59,9 +56,6 @@ adjora_statut Flechir(const char* mot, adjora_paradigme* resultat) {
     const adjora_statut statut = capi::PreparerMot(mot, mot1252);
     if (statut != ADJORA_OK && statut != ADJORA_MOT_TRONQUE) {
         return statut;
-    }
-    if (!ContientUneLettre(mot1252.c_str())) {
-        return ADJORA_PAS_UN_MOT;
     }
     Paradigme paradigme;
     FlechirAdjectif(mot1252.c_str(), &paradigme);
